@@ -1,0 +1,77 @@
+// The few operations the browsing model needs from the system.
+//
+// The Windows build links platform/win32; the native tests link an
+// in-memory double. Text crosses this line as byte strings in the ANSI
+// code page; the Windows layer converts to and from UTF-16 itself.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Control ids of the main window that the model addresses.
+enum ControlId : int {
+    DefaultButtonId = 1,
+    EntryListBoxId = 100,
+    BackButtonId = 101,
+    ShowButtonId = 102,
+    ListButtonId = 103,
+    PathLabelId = 104,
+    HiddenEditBoxId = 105,
+    StatusBarId = 120,
+};
+
+// A row's item data: 1 for a drive, the folder icon for a folder, 0 for a
+// file. Pointer-sized, because for folders it is an icon handle.
+typedef intptr_t RowData;
+
+const int ListError = -1;   // what the list answers for "no such row"
+
+// ---- file system ----------------------------------------------------------
+
+// True when the drive "<letter>:" can be made the current directory. Runs
+// with critical-error boxes suppressed, so an empty drive fails quietly.
+bool ProbeDrive(char letter);
+
+struct FolderSearch;   // an open directory search
+
+// Starts a search for `pattern` (an ANSI path ending in "*.*"). On success
+// returns the search and stores the first entry's name (converted to ANSI)
+// in `name`; returns nullptr when the folder cannot be searched.
+FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name);
+// Stores the next entry's name; false at the end or on failure.
+bool ContinueFolderSearch(FolderSearch* search, std::string& name);
+void EndFolderSearch(FolderSearch* search);
+
+// True when `path` names an existing folder; false for files and on failure.
+bool IsFolderPath(const std::string& path);
+
+// ---- window ---------------------------------------------------------------
+
+void SetStatusText(const std::string& text);
+
+// The entry list.
+void ResetRows();
+int AddRow(const std::string& text);           // returns the new row's index
+void SetRowData(int row, RowData data);
+int GetSelectedRow();                          // ListError when none
+RowData GetRowData(int row);                   // ListError for an invalid row
+std::string GetRowText(int row);               // whole text, any length
+int FindRowExact(const std::string& text);     // case-insensitive; ListError
+void SelectRow(int row);                       // -1 clears the selection
+
+void EnableButton(int id, bool enabled);
+void SetPathLabel(const std::string& path);
+// Sends WM_COMMAND with `id` (notification 0) to the main window and
+// returns when it has been handled.
+void ResendCommand(int id);
+void DropDefaultLook(int id);                  // back to a plain push button
+void ReturnFocus();                            // foreground + focus the list
+
+// ---- clipboard and messages -----------------------------------------------
+
+// Places `text` on the clipboard as CF_TEXT. False when nothing was placed
+// (clipboard busy, no memory); the clipboard then keeps what it held.
+bool CopyTextToClipboard(const std::string& text);
+
+enum MessageKind { InformationMessage, WarningMessage };
+void ShowMessage(const std::string& text, MessageKind kind);

@@ -1,0 +1,187 @@
+#include "tests/model/fake_platform.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "browse/navigation.h"
+#include "browse/shown_entries.h"
+
+namespace fake {
+
+std::set<char> Drives;
+std::map<std::string, std::vector<Entry>> Folders;
+std::set<std::string> Unreadable;
+std::vector<std::string> Patterns;
+int OpenSearches = 0;
+std::vector<Row> Rows;
+int Selected = -1;
+std::map<int, bool> Enabled;
+std::map<int, int> DefaultLookDropped;
+int FocusReturns = 0;
+std::string PathLabel;
+std::string StatusText;
+std::vector<std::string> Commands;
+bool ClipboardBusy = false;
+std::string Clipboard;
+std::vector<Message> Messages;
+
+void Reset() {
+    Drives.clear();
+    Folders.clear();
+    Unreadable.clear();
+    Patterns.clear();
+    OpenSearches = 0;
+    Rows.clear();
+    Selected = -1;
+    Enabled = {{BackButtonId, true}, {ShowButtonId, true}, {ListButtonId, true}};
+    DefaultLookDropped.clear();
+    FocusReturns = 0;
+    PathLabel.clear();
+    StatusText.clear();
+    Commands.clear();
+    ClipboardBusy = false;
+    Clipboard.clear();
+    Messages.clear();
+    CurrentPath.clear();
+    FolderIconHandle = 0x5A5A;
+    CreateShownEntries();
+}
+
+void AddFolder(const std::string& path, const std::vector<std::string>& names) {
+    std::vector<Entry>& entries = Folders[path];
+    for (const std::string& name : names) {
+        bool folder = !name.empty() && name.back() == '\\';
+        std::string plain = folder ? name.substr(0, name.size() - 1) : name;
+        entries.push_back({plain, folder});
+        if (folder) Folders[path + plain + "\\"];
+    }
+}
+
+std::vector<std::string> RowTexts() {
+    std::vector<std::string> texts;
+    for (const Row& row : Rows) texts.push_back(row.text);
+    return texts;
+}
+
+std::vector<std::string> Shown() {
+    std::vector<std::string> shown;
+    for (int32_t i = 1; i <= ShownEntryCount; ++i) {
+        std::string entry = ShownEntries[i];
+        if (IsFolderEntry(entry)) entry = "\\" + entry.substr(1);
+        shown.push_back(entry);
+    }
+    return shown;
+}
+
+}  // namespace fake
+
+using namespace fake;
+
+bool ProbeDrive(char letter) { return Drives.count(letter) != 0; }
+
+struct FolderSearch {
+    std::vector<std::string> names;
+    size_t next;
+};
+
+FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
+    Patterns.push_back(pattern);
+    if (pattern.size() < 3 || pattern.compare(pattern.size() - 3, 3, "*.*") != 0) return nullptr;
+    std::string path = pattern.substr(0, pattern.size() - 3);
+    auto found = Folders.find(path);
+    if (found == Folders.end() || Unreadable.count(path)) return nullptr;
+    FolderSearch* search = new FolderSearch{{}, 1};
+    if (path.size() > 3) search->names = {".", ".."};
+    for (const Entry& entry : found->second) search->names.push_back(entry.name);
+    if (search->names.empty()) {
+        delete search;
+        return nullptr;
+    }
+    ++OpenSearches;
+    name = search->names[0];
+    return search;
+}
+
+bool ContinueFolderSearch(FolderSearch* search, std::string& name) {
+    if (search->next >= search->names.size()) return false;
+    name = search->names[search->next++];
+    return true;
+}
+
+void EndFolderSearch(FolderSearch* search) {
+    --OpenSearches;
+    delete search;
+}
+
+bool IsFolderPath(const std::string& path) {
+    if (path.find_first_of("?*") != std::string::npos) return false;
+    size_t slash = path.rfind('\\');
+    if (slash == std::string::npos) return false;
+    auto parent = Folders.find(path.substr(0, slash + 1));
+    if (parent == Folders.end()) return false;
+    std::string name = path.substr(slash + 1);
+    for (const Entry& entry : parent->second)
+        if (entry.name == name) return entry.folder;
+    return false;
+}
+
+void SetStatusText(const std::string& text) { StatusText = text; }
+
+void ResetRows() {
+    Rows.clear();
+    Selected = -1;
+}
+
+int AddRow(const std::string& text) {
+    Rows.push_back({text, 0});
+    return static_cast<int>(Rows.size()) - 1;
+}
+
+void SetRowData(int row, RowData data) {
+    if (row >= 0 && row < static_cast<int>(Rows.size())) Rows[row].data = data;
+}
+
+int GetSelectedRow() { return Selected; }
+
+RowData GetRowData(int row) {
+    if (row < 0 || row >= static_cast<int>(Rows.size())) return ListError;
+    return Rows[row].data;
+}
+
+std::string GetRowText(int row) {
+    if (row < 0 || row >= static_cast<int>(Rows.size())) return std::string();
+    return Rows[row].text;
+}
+
+static bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+int FindRowExact(const std::string& text) {
+    for (size_t i = 0; i < Rows.size(); ++i)
+        if (SameIgnoringCase(Rows[i].text, text)) return static_cast<int>(i);
+    return ListError;
+}
+
+void SelectRow(int row) { Selected = row >= 0 && row < static_cast<int>(Rows.size()) ? row : -1; }
+
+void EnableButton(int id, bool enabled) { Enabled[id] = enabled; }
+void SetPathLabel(const std::string& path) { PathLabel = path; }
+
+void ResendCommand(int id) {
+    Commands.push_back(std::to_string(id));
+    HandleCommand(id, 0);
+}
+
+void DropDefaultLook(int id) { ++DefaultLookDropped[id]; }
+void ReturnFocus() { ++FocusReturns; }
+
+bool CopyTextToClipboard(const std::string& text) {
+    if (ClipboardBusy) return false;
+    Clipboard = text;
+    return true;
+}
+
+void ShowMessage(const std::string& text, MessageKind kind) { Messages.push_back({text, kind}); }

@@ -1,0 +1,59 @@
+// An in-memory stand-in for the system: drives, a folder tree that
+// enumerates in the order a test chooses, and a recording window.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace fake {
+
+struct Entry {
+    std::string name;
+    bool folder;
+};
+
+struct Row {
+    std::string text;
+    RowData data;
+};
+
+struct Message {
+    std::string text;
+    MessageKind kind;
+};
+
+extern std::set<char> Drives;
+// Folder path (ending in "\") -> its entries in enumeration order. "." and
+// ".." are enumerated first in every folder that is not a drive's root.
+extern std::map<std::string, std::vector<Entry>> Folders;
+extern std::set<std::string> Unreadable;
+extern std::vector<std::string> Patterns;   // every search pattern asked for
+extern int OpenSearches;
+
+extern std::vector<Row> Rows;
+extern int Selected;
+extern std::map<int, bool> Enabled;
+extern std::map<int, int> DefaultLookDropped;  // id -> times
+extern int FocusReturns;
+extern std::string PathLabel;
+extern std::string StatusText;
+extern std::vector<std::string> Commands;      // re-sent commands, in order
+
+extern bool ClipboardBusy;
+extern std::string Clipboard;
+extern std::vector<Message> Messages;
+
+// Clears everything above and the browsing state, and creates the table.
+void Reset();
+// Adds a folder; names ending in "\" are folders, also made (empty) in the
+// tree, the rest are files.
+void AddFolder(const std::string& path, const std::vector<std::string>& names);
+
+std::vector<std::string> RowTexts();
+std::vector<std::string> Shown();   // slots 1..ShownEntryCount, marker as "\\"
+
+}  // namespace fake

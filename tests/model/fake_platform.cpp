@@ -79,6 +79,10 @@ using namespace fake;
 
 bool ProbeDrive(char letter) { return Drives.count(letter) != 0; }
 
+// Full path -> is a folder, for the folder searched last, so that kind
+// queries on large folders stay quick.
+static std::map<std::string, bool> Kinds;
+
 struct FolderSearch {
     std::vector<std::string> names;
     size_t next;
@@ -92,7 +96,11 @@ FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
     if (found == Folders.end() || Unreadable.count(path)) return nullptr;
     FolderSearch* search = new FolderSearch{{}, 1};
     if (path.size() > 3) search->names = {".", ".."};
-    for (const Entry& entry : found->second) search->names.push_back(entry.name);
+    Kinds.clear();
+    for (const Entry& entry : found->second) {
+        search->names.push_back(entry.name);
+        Kinds[path + entry.name] = entry.folder;
+    }
     if (search->names.empty()) {
         delete search;
         return nullptr;
@@ -115,14 +123,8 @@ void EndFolderSearch(FolderSearch* search) {
 
 bool IsFolderPath(const std::string& path) {
     if (path.find_first_of("?*") != std::string::npos) return false;
-    size_t slash = path.rfind('\\');
-    if (slash == std::string::npos) return false;
-    auto parent = Folders.find(path.substr(0, slash + 1));
-    if (parent == Folders.end()) return false;
-    std::string name = path.substr(slash + 1);
-    for (const Entry& entry : parent->second)
-        if (entry.name == name) return entry.folder;
-    return false;
+    auto kind = Kinds.find(path);
+    return kind != Kinds.end() && kind->second;
 }
 
 void SetStatusText(const std::string& text) { StatusText = text; }

@@ -42,6 +42,56 @@ bool EntryLess(const std::string& a, const std::string& b) {
     return CompareEntryKeys(a, b) < 0;
 }
 
+namespace {
+
+// What the sort moves around: the entry's group and first fifteen folded
+// bytes packed into two numbers that order like the entry itself, and the
+// entry. Most comparisons end on the numbers, without touching the string.
+struct SortKey {
+    uint64_t head;
+    uint64_t next;
+    std::string* entry;
+};
+
+// Folded bytes [from, from + 8) of `entry`, big-endian. Names hold no NUL
+// beyond the folder marker, so the 0 that pads a short entry orders it
+// before any longer one, as a prefix should.
+uint64_t PackBytes(const std::string& entry, size_t from, size_t count) {
+    uint64_t packed = 0;
+    for (size_t i = from; i < from + count; ++i) {
+        packed <<= 8;
+        if (i < entry.size()) packed |= Fold.map[static_cast<unsigned char>(entry[i])];
+    }
+    return packed;
+}
+
+SortKey MakeKey(std::string& entry) {
+    uint64_t group = static_cast<uint64_t>(EntryGroup(entry));
+    return {group << 56 | PackBytes(entry, 0, 7), PackBytes(entry, 7, 8), &entry};
+}
+
+bool KeyLess(const SortKey& a, const SortKey& b) {
+    if (a.head != b.head) return a.head < b.head;
+    if (a.next != b.next) return a.next < b.next;
+    return EntryLess(*a.entry, *b.entry);
+}
+
+// Reused by every sort, so a listing allocates nothing once it has run.
+std::vector<SortKey> Keys;
+std::vector<std::string> Sorted;
+
+}  // namespace
+
+void SortEntries(std::string* first, std::string* last) {
+    size_t count = static_cast<size_t>(last - first);
+    Keys.resize(count);
+    for (size_t i = 0; i < count; ++i) Keys[i] = MakeKey(first[i]);
+    std::sort(Keys.begin(), Keys.end(), KeyLess);
+    if (Sorted.size() < count) Sorted.resize(count);
+    for (size_t i = 0; i < count; ++i) Sorted[i].swap(*Keys[i].entry);
+    for (size_t i = 0; i < count; ++i) first[i].swap(Sorted[i]);
+}
+
 int CompareEntryKeys(const std::string& a, const std::string& b) {
     const unsigned char* pa = reinterpret_cast<const unsigned char*>(a.data());
     const unsigned char* pb = reinterpret_cast<const unsigned char*>(b.data());
@@ -84,8 +134,7 @@ int32_t ListFolder(const std::string& path) {
 
     // The group is part of the comparison, so "~" names need no stand-in
     // byte while sorting and a name is never rewritten.
-    if (needsSorting)
-        std::sort(ShownEntries.begin() + 1, ShownEntries.begin() + 1 + count, EntryLess);
+    if (needsSorting) SortEntries(ShownEntries.data() + 1, ShownEntries.data() + 1 + count);
 
     // An empty or unreadable folder shows a count of 0 rather than the
     // previous view's count.

@@ -14,6 +14,10 @@ int32_t ListFolder(const std::string& path);
 // with "~", then the other files; inside a group by CompareEntryKeys.
 bool EntryLess(const std::string& a, const std::string& b);
 
+// Puts the entries in [first, last) in listing order. O(n log n) for every
+// input.
+void SortEntries(std::string* first, std::string* last);
+
 // The order of names: bytes compared as unsigned values with a-z
 // folded to A-Z, a prefix first; names equal under folding fall back to
 // plain byte order so that the result never depends on the file system's

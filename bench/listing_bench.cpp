@@ -1,0 +1,158 @@
+// How long listing a large folder takes, against the least the file system
+// itself needs and against the command interpreter's own listing, measured
+// side by side in one run. Prints one line per figure and the ratios last.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "browse/folder_listing.h"
+#include "browse/listing_text.h"
+#include "browse/navigation.h"
+#include "browse/shown_entries.h"
+#include "platform/win32/window_handles.h"
+
+namespace {
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER count;
+    QueryPerformanceCounter(&count);
+    return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+template <typename Work>
+double MedianMs(int repetitions, Work work) {
+    std::vector<double> times;
+    for (int i = 0; i < repetitions; ++i) {
+        double start = Now();
+        work();
+        times.push_back(Now() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void Touch(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+}
+
+// `files` files (one in fifty named "~..." so that the sort runs) and a few
+// hundred folders.
+std::wstring MakeFolder(const std::wstring& base, int files) {
+    std::wstring folder = base + L"\\n" + std::to_wstring(files);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    if (GetFileAttributesW((folder + L"\\done").c_str()) != INVALID_FILE_ATTRIBUTES) return folder;
+    for (int i = 0; i < 300; ++i) CreateDirectoryW((folder + L"\\dir" + std::to_wstring(i * 7919 % 1000)).c_str(), nullptr);
+    for (int i = 0; i < files; ++i) {
+        std::wstring name = (i % 50 == 0 ? L"~tmp" : L"File ") + std::to_wstring((i * 104729) % 1000003) + L".txt";
+        Touch(folder + L"\\" + name);
+    }
+    Touch(folder + L"\\done");
+    return folder;
+}
+
+// The least a listing must do: walk the folder and ask each entry's kind.
+void BareWalk(const std::wstring& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE search = FindFirstFileW((folder + L"\\*.*").c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE) return;
+    std::wstring path;
+    do {
+        path.assign(folder).append(L"\\").append(data.cFileName);
+        volatile DWORD attributes = GetFileAttributesW(path.c_str());
+        (void)attributes;
+    } while (FindNextFileW(search, &data));
+    FindClose(search);
+}
+
+void DirListing(const std::wstring& folder, const std::wstring& output) {
+    std::wstring command = L"cmd /c dir /b /a /o:gn \"" + folder + L"\" > \"" + output + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                        &process))
+        return;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+}
+
+// A hidden dialog with the program's owner-drawn entry list.
+void MakeWindow() {
+    MainDialog = CreateWindowExW(0, L"#32770", L"bench", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | LBS_NOTIFY, 0, 0, 300,
+                    300, MainDialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(100)), GetModuleHandleW(nullptr),
+                    nullptr);
+}
+
+std::string Ansi(const std::wstring& text) {
+    int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string ansi(size > 0 ? size - 1 : 0, '\0');
+    if (size > 1) WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &ansi[0], size, nullptr, nullptr);
+    return ansi;
+}
+
+struct Figures {
+    int files;
+    double bare, list, refill, text, dir;
+};
+
+Figures Measure(const std::wstring& base, int files, int repetitions) {
+    std::wstring folder = MakeFolder(base, files);
+    std::string path = Ansi(folder) + "\\";
+    Figures f = {files, 0, 0, 0, 0, 0};
+    BareWalk(folder);   // warm the caches alike for every figure
+    f.bare = MedianMs(repetitions, [&] { BareWalk(folder); });
+    f.list = MedianMs(repetitions, [&] { ShownEntryCount = ListFolder(path); });
+    CurrentPath = path;
+    f.refill = MedianMs(repetitions, [&] {
+        ShownEntryCount = ListFolder(path);
+        RefillEntryList();
+    });
+    std::string text;
+    f.text = MedianMs(repetitions, [&] { text = BuildListingText(); });
+    f.dir = MedianMs(repetitions, [&] { DirListing(folder, base + L"\\dir.txt"); });
+    std::printf("entries %d listed %d, listing text %u bytes\n", files + 300, static_cast<int>(ShownEntryCount),
+                static_cast<unsigned>(text.size()));
+    const char* names[] = {"bare", "list", "refill", "text", "dir"};
+    double values[] = {f.bare, f.list, f.refill, f.text, f.dir};
+    for (int i = 0; i < 5; ++i) std::printf("%s %d %.1f ms\n", names[i], files, values[i]);
+    std::fflush(stdout);
+    return f;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring base = std::wstring(temp) + L"wendrel-bench";
+    CreateDirectoryW(base.c_str(), nullptr);
+    CreateShownEntries();
+    MakeWindow();
+
+    std::vector<Figures> all = {Measure(base, 10000, repetitions), Measure(base, 100000, repetitions)};
+    for (int size : {100000, 10000}) {
+        for (const Figures& f : all) {
+            if (f.files != size) continue;
+            std::printf("ratio list/bare %d %.2f\n", size, f.list / f.bare);
+            std::printf("ratio refill/bare %d %.2f\n", size, f.refill / f.bare);
+            std::printf("ratio text/list %d %.2f\n", size, f.text / f.list);
+            std::printf("ratio list/dir %d %.2f\n", size, f.list / f.dir);
+        }
+    }
+    DestroyWindow(MainDialog);
+    return 0;
+}

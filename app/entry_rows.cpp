@@ -1,0 +1,53 @@
+#include "app/entry_rows.h"
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace {
+
+const int IconLeft = 2;
+const int IconTopOffset = 3;   // centres the 16-pixel icon in the 20-pixel row
+const int TextLeft = 36;
+const LRESULT DriveRowData = 1;
+
+}  // namespace
+
+INT_PTR DrawEntryRow(HWND dialog, const DRAWITEMSTRUCT* request) {
+    if (request->itemID == static_cast<UINT>(-1)) return 0;
+    // The focus rectangle alone is the system's to draw.
+    if (request->itemAction != ODA_DRAWENTIRE && request->itemAction != ODA_SELECT) return 0;
+
+    HDC dc = request->hDC;
+    bool selected = (request->itemState & ODS_SELECTED) != 0;
+    int background = selected ? COLOR_HIGHLIGHT : COLOR_WINDOW;
+    int foreground = selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT;
+    // Read on every paint, so that a change of the system colours shows at
+    // the next repaint.
+    FillRect(dc, &request->rcItem, GetSysColorBrush(background));
+    SetBkColor(dc, GetSysColor(background));
+    SetTextColor(dc, GetSysColor(foreground));
+
+    HWND list = GetDlgItem(dialog, EntryListBoxId);
+    WPARAM row = request->itemID;
+    // The whole text, however long: the length may overstate it, and
+    // LB_GETTEXT says how much it copied.
+    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, row, 0);
+    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
+    LRESULT copied = length > 0 ? SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&text[0])) : 0;
+    if (copied < 0) copied = 0;
+
+    // File names are shown as they are: an ampersand is part of the name,
+    // not a mnemonic.
+    RECT textArea = request->rcItem;
+    textArea.left = TextLeft;
+    DrawTextA(dc, text.c_str(), static_cast<int>(copied), &textArea, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+
+    // Drive rows carry 1 only to mark them as openable; every other
+    // non-zero value is the folder icon.
+    LRESULT data = SendMessageA(list, LB_GETITEMDATA, row, 0);
+    if (data != 0 && data != DriveRowData)
+        DrawStateA(dc, nullptr, nullptr, static_cast<LPARAM>(data), 0, IconLeft, request->rcItem.top + IconTopOffset,
+                   0, 0, DST_ICON);
+    return 1;
+}

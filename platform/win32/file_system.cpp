@@ -1,0 +1,59 @@
+#include <windows.h>
+
+#include "platform/platform.h"
+#include "platform/win32/text.h"
+
+struct FolderSearch {
+    HANDLE handle;
+};
+
+namespace {
+
+// A drive without a medium or a failing device must fail the call quietly
+// rather than bring up a system dialog box.
+const UINT QuietErrorMode = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
+
+}  // namespace
+
+bool ProbeDrive(char letter) {
+    const wchar_t drive[] = {static_cast<wchar_t>(letter), L':', L'\0'};
+    UINT previous = SetErrorMode(QuietErrorMode);
+    SetLastError(0);
+    BOOL made = SetCurrentDirectoryW(drive);
+    DWORD error = GetLastError();
+    SetErrorMode(previous);
+    return made && error == 0;
+}
+
+FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
+    std::wstring widePattern = SystemPath(pattern);
+    WIN32_FIND_DATAW found;
+    UINT previous = SetErrorMode(QuietErrorMode);
+    HANDLE handle = FindFirstFileW(widePattern.c_str(), &found);
+    SetErrorMode(previous);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    name = AnsiFromWide(found.cFileName);
+    return new FolderSearch{handle};
+}
+
+bool ContinueFolderSearch(FolderSearch* search, std::string& name) {
+    WIN32_FIND_DATAW found;
+    UINT previous = SetErrorMode(QuietErrorMode);
+    BOOL more = FindNextFileW(search->handle, &found);
+    SetErrorMode(previous);
+    if (!more) return false;
+    name = AnsiFromWide(found.cFileName);
+    return true;
+}
+
+void EndFolderSearch(FolderSearch* search) {
+    UINT previous = SetErrorMode(QuietErrorMode);
+    FindClose(search->handle);
+    SetErrorMode(previous);
+    delete search;
+}
+
+bool IsFolderPath(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}

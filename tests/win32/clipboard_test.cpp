@@ -1,0 +1,113 @@
+// The listing on the real clipboard: the exact bytes that arrive, the block
+// that holds them, and a clipboard that another window keeps open.
+#include <cstring>
+#include <vector>
+
+#include "browse/listing_text.h"
+#include "tests/win32/real_system.h"
+
+namespace {
+
+typedef RealSystemTest ClipboardTest;
+
+struct ClipboardBlock {
+    bool present;
+    std::string bytes;   // up to the first NUL
+    size_t size;         // of the whole block
+    bool endsInNul;
+};
+
+ClipboardBlock ReadClipboardText() {
+    ClipboardBlock block = {false, std::string(), 0, false};
+    if (!OpenClipboard(0)) return block;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (bytes) {
+        block.present = true;
+        block.size = GlobalSize(data);
+        block.bytes.assign(bytes, strnlen(bytes, block.size));
+        block.endsInNul = block.size > 0 && bytes[block.size - 1] == '\0';
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return block;
+}
+
+// What the message box showed before the test closed it.
+struct ShownBox {
+    std::string text;
+    UINT icon;   // MB_ICONINFORMATION or MB_ICONWARNING
+};
+ShownBox LastBox;
+
+void CALLBACK CloseWendrelBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"#32770", L"Wendrel");
+    if (!box) return;
+    KillTimer(0, timer);
+    char text[512] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);   // the box's message
+    LastBox.text = text;
+    HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, 0x0440, STM_GETICON, 0, 0));
+    LastBox.icon = icon == LoadIcon(0, IDI_INFORMATION) ? MB_ICONINFORMATION
+                   : icon == LoadIcon(0, IDI_WARNING)   ? MB_ICONWARNING
+                                                        : 0;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// Runs the List command, closing its message box as soon as it appears.
+void ListAndCloseTheBox() {
+    LastBox = ShownBox{std::string(), 0};
+    SetTimer(0, 0, 20, CloseWendrelBox);
+    ListCommand();
+}
+
+TEST_F(ClipboardTest, TheListingArrivesAsExactlyItsBytesAndOneNul) {
+    MakeFolder(Root + "Drafts");
+    MakeFolder(Root + "Old");
+    MakeFile(Root + "notes.txt");
+    MakeFile(Root + "plan.doc");
+    ShowRoot();
+
+    ListAndCloseTheBox();
+
+    std::string expected = "Listing for " + Root +
+                           "\r\n\r\n   Folders\r\nDrafts\r\nOld\r\n\r\n   Files\r\nnotes.txt\r\nplan.doc\r\n";
+    ClipboardBlock block = ReadClipboardText();
+    ASSERT_TRUE(block.present);
+    EXPECT_EQ(block.bytes, expected);
+    EXPECT_GE(block.size, expected.size() + 1);
+    EXPECT_TRUE(block.endsInNul);
+    // Without an owner the system may refuse the block.
+    EXPECT_EQ(GetClipboardOwner(), MainDialog);
+    EXPECT_EQ(LastBox.icon, static_cast<UINT>(MB_ICONINFORMATION));
+    EXPECT_EQ(LastBox.text.substr(0, 26), "A list of these displayed ");
+}
+
+TEST_F(ClipboardTest, LongAndEmptyTextsRoundTrip) {
+    std::string big;
+    for (int i = 0; i < 12000; ++i) big += "entry " + std::to_string(i) + "\r\n";
+
+    ASSERT_TRUE(CopyTextToClipboard(big));
+    EXPECT_EQ(ReadClipboardText().bytes, big);
+
+    ASSERT_TRUE(CopyTextToClipboard(""));
+    ClipboardBlock block = ReadClipboardText();
+    EXPECT_TRUE(block.present);
+    EXPECT_EQ(block.bytes, "");
+}
+
+TEST_F(ClipboardTest, AClipboardHeldOpenElsewhereKeepsWhatItHeld) {
+    ASSERT_TRUE(CopyTextToClipboard("before\r\n"));
+    HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(OpenClipboard(other));
+
+    EXPECT_FALSE(CopyTextToClipboard("after\r\n"));
+
+    CloseClipboard();
+    DestroyWindow(other);
+    EXPECT_EQ(ReadClipboardText().bytes, "before\r\n");
+    EXPECT_TRUE(CopyTextToClipboard("after\r\n"));
+    EXPECT_EQ(ReadClipboardText().bytes, "after\r\n");
+}
+
+}  // namespace

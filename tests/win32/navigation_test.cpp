@@ -1,0 +1,127 @@
+// Show and Back on the real window: rows, selection, path label and button
+// states after each move, with names and paths of every length.
+#include <algorithm>
+#include <vector>
+
+#include "browse/drives.h"
+#include "tests/win32/real_system.h"
+
+namespace {
+
+typedef RealSystemTest NavigationTest;
+
+const int SelectionChanged = LBN_SELCHANGE;
+const int DoubleClicked = LBN_DBLCLK;
+
+TEST_F(NavigationTest, AFolderWithALongNameOpensAndIsReselectedAfterBack) {
+    std::string longName(254, 'x');
+    longName += 'Y';
+    MakeFolder(Root + "another");
+    MakeFolder(Root + longName);
+    MakeFile(Root + longName + "\\inside.txt");
+    ShowRoot();
+
+    OpenRow(longName);
+
+    EXPECT_EQ(CurrentPath, Root + longName + "\\");
+    EXPECT_EQ(PathLabelText(), CurrentPath);
+    EXPECT_EQ(RowTexts(), std::vector<std::string>{"inside.txt"});
+    EXPECT_EQ(GetSelectedRow(), 0);
+    EXPECT_FALSE(IsButtonEnabled(ShowButtonId));   // row 0 is a file
+    EXPECT_TRUE(IsButtonEnabled(BackButtonId));
+    EXPECT_TRUE(IsButtonEnabled(ListButtonId));
+
+    BackCommand();
+
+    EXPECT_EQ(CurrentPath, Root);
+    EXPECT_EQ(PathLabelText(), Root);
+    ASSERT_NE(GetSelectedRow(), ListError);
+    EXPECT_EQ(GetRowText(GetSelectedRow()), longName);
+    EXPECT_TRUE(IsButtonEnabled(ShowButtonId));
+}
+
+TEST_F(NavigationTest, FoldersDeeperThanTheOldPathLimitOpen) {
+    std::string level(100, 'd');
+    std::string path = Root;
+    for (int depth = 0; depth < 3; ++depth) {
+        path += level + "\\";
+        MakeFolder(path);
+    }
+    MakeFile(path + "deep.txt");
+    ShowRoot();
+
+    for (int depth = 0; depth < 3; ++depth) OpenRow(level);
+
+    EXPECT_EQ(CurrentPath, path);
+    EXPECT_GT(CurrentPath.size(), 260u);
+    EXPECT_EQ(RowTexts(), std::vector<std::string>{"deep.txt"});
+    EXPECT_EQ(StatusBarText(), " 1 Objects");
+}
+
+TEST_F(NavigationTest, ADoubleClickOpensAFolderThroughTheWindowAndNotAFile) {
+    MakeFolder(Root + "folder");
+    MakeFile(Root + "folder\\inner.txt");
+    MakeFile(Root + "file.txt");
+    ShowRoot();
+
+    SelectRow(FindRowExact("file.txt"));
+    HandleCommand(EntryListBoxId, SelectionChanged);
+    EXPECT_FALSE(IsButtonEnabled(ShowButtonId));
+    HandleCommand(EntryListBoxId, DoubleClicked);
+    EXPECT_EQ(CurrentPath, Root);
+
+    SelectRow(FindRowExact("FOLDER"));   // rows are found whatever the case
+    HandleCommand(EntryListBoxId, SelectionChanged);
+    EXPECT_TRUE(IsButtonEnabled(ShowButtonId));
+    // The Show command comes back through the window's own WM_COMMAND.
+    HandleCommand(EntryListBoxId, DoubleClicked);
+    EXPECT_EQ(CurrentPath, Root + "folder\\");
+    EXPECT_EQ(RowTexts(), std::vector<std::string>{"inner.txt"});
+    EXPECT_EQ(GetFocus(), GetDlgItem(MainDialog, EntryListBoxId));
+}
+
+TEST_F(NavigationTest, AnEmptyFolderShowsNoRowsAndBackLeadsOut) {
+    MakeFolder(Root + "empty");
+    ShowRoot();
+
+    OpenRow("empty");
+
+    EXPECT_EQ(CurrentPath, Root + "empty\\");
+    EXPECT_EQ(RowCount(), 0);
+    EXPECT_EQ(GetSelectedRow(), ListError);
+    EXPECT_EQ(GetRowData(GetSelectedRow()), ListError);
+    EXPECT_EQ(StatusBarText(), " 0 Objects");
+    ShowCommand();   // nothing selected: nothing happens
+    EXPECT_EQ(CurrentPath, Root + "empty\\");
+
+    BackCommand();
+    EXPECT_EQ(GetRowText(GetSelectedRow()), "empty");
+}
+
+TEST_F(NavigationTest, TheDrivesOfTheSystemAreListedAndOpened) {
+    StartDriveList();
+
+    std::vector<std::string> drives = RowTexts();
+    ASSERT_EQ(static_cast<int>(drives.size()), ShownEntryCount);
+    EXPECT_NE(std::find(drives.begin(), drives.end(), "C:"), drives.end());
+    EXPECT_NE(std::find(drives.begin(), drives.end(), "Z:"), drives.end());
+    EXPECT_TRUE(std::is_sorted(drives.begin(), drives.end()));
+    EXPECT_EQ(StatusBarText(), NumberText(ShownEntryCount) + " drives");
+    EXPECT_EQ(GetRowData(0), 1);
+    EXPECT_FALSE(ProbeDrive('Q'));   // no such drive in a fresh prefix
+
+    OpenRow("C:");
+    EXPECT_EQ(CurrentPath, "C:\\");
+    EXPECT_EQ(PathLabelText(), "C:\\");
+    EXPECT_GT(RowCount(), 0);
+
+    BackCommand();
+    EXPECT_EQ(CurrentPath, "");
+    EXPECT_EQ(PathLabelText(), "");
+    EXPECT_EQ(GetRowText(GetSelectedRow()), "C:");
+    EXPECT_FALSE(IsButtonEnabled(BackButtonId));
+    EXPECT_FALSE(IsButtonEnabled(ListButtonId));
+    EXPECT_EQ(DiscoverDrives(), static_cast<int32_t>(drives.size()));
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#include "tests/win32/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(length, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+    wide.resize(length - 1);
+    return wide;
+}
+
+std::wstring Extended(const std::string& path) {
+    std::wstring wide = Wide(path);
+    if (!wide.empty() && wide.back() == L'\\') wide.pop_back();
+    return L"\\\\?\\" + wide;
+}
+
+void RemoveWideTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveWideTree(path);
+            else DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+std::string MakeTempFolder() {
+    static int made = 0;
+    wchar_t temp[MAX_PATH + 1];
+    GetTempPathW(MAX_PATH + 1, temp);
+    int length = WideCharToMultiByte(CP_ACP, 0, temp, -1, nullptr, 0, nullptr, nullptr);
+    std::string path(length, '\0');
+    WideCharToMultiByte(CP_ACP, 0, temp, -1, &path[0], length, nullptr, nullptr);
+    path.resize(length - 1);
+    path += "wendrel-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made);
+    RemoveTree(path);
+    MakeFolder(path);
+    return path + "\\";
+}
+
+void MakeFolder(const std::string& path, DWORD attributes) {
+    std::wstring wide = Extended(path);
+    if (!CreateDirectoryW(wide.c_str(), nullptr)) ADD_FAILURE() << "cannot make folder " << path;
+    if (attributes) SetFileAttributesW(wide.c_str(), attributes | FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void MakeFile(const std::string& path, DWORD attributes) {
+    HANDLE file = CreateFileW(Extended(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              attributes ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) ADD_FAILURE() << "cannot make file " << path;
+    else CloseHandle(file);
+}
+
+void RemoveTree(const std::string& path) { RemoveWideTree(Extended(path)); }

@@ -1,0 +1,198 @@
+#include "tests/e2e/fixture_drive.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+FixtureDrive TheFixtureDrive;
+
+namespace {
+
+// Wine's own exports that translate between its drive paths and the host's.
+typedef char*(CDECL* UnixNameFn)(LPCWSTR);
+typedef WCHAR*(CDECL* DosNameFn)(LPCSTR);
+
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+std::string UnixName(const std::wstring& path) {
+    auto fn = reinterpret_cast<UnixNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!fn) return {};
+    char* name = fn(path.c_str());
+    if (!name) return {};
+    std::string result = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return result;
+}
+
+std::wstring DosName(const std::string& path) {
+    auto fn = reinterpret_cast<DosNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
+    if (!fn) return {};
+    WCHAR* name = fn(path.c_str());
+    if (!name) return {};
+    std::wstring result = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return result;
+}
+
+std::wstring Widen(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+// Runs a host tool (Wine starts programs that are not Windows images as
+// host processes). Its exit code does not come back reliably, so callers
+// check the effect instead.
+bool RunHostTool(const std::string& tool, const std::string& arguments) {
+    std::wstring image = DosName(tool);
+    if (image.empty()) return false;
+    std::wstring commandLine = L"\"" + image + L"\" " + Widen(arguments);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(image.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = folder + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+bool WriteFileText(const std::wstring& path, const char* text) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(file, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
+    CloseHandle(file);
+    return ok != FALSE;
+}
+
+bool IsFolder(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+bool FixtureDrive::Mount(std::string& error) {
+    wchar_t temp[MAX_PATH];
+    DWORD length = GetTempPathW(MAX_PATH, temp);
+    if (length == 0 || length >= MAX_PATH) {
+        error = "no temporary folder";
+        return false;
+    }
+    folder_ = std::wstring(temp) + L"wendrel-e2e";
+    RemoveTree(folder_);   // what a crashed run may have left
+
+    const wchar_t* folders[] = {L"", L"\\Alpha", L"\\Empty", L"\\Work", L"\\Work\\Drafts", L"\\Work\\Old"};
+    for (const wchar_t* name : folders) {
+        if (!CreateDirectoryW((folder_ + name).c_str(), nullptr)) {
+            error = "cannot create the fixture folders";
+            return false;
+        }
+    }
+    const wchar_t* files[] = {L"\\Alpha\\Tom & Jerry.txt", L"\\Alpha\\zeta.txt", L"\\Work\\Drafts\\draft.txt",
+                              L"\\Work\\Old\\old.txt",     L"\\Work\\notes.txt", L"\\Work\\plan.doc",
+                              L"\\readme.txt"};
+    for (const wchar_t* name : files) {
+        if (!WriteFileText(folder_ + name, "fixture\r\n")) {
+            error = "cannot create the fixture files";
+            return false;
+        }
+    }
+    return MapLetter(error);
+}
+
+bool FixtureDrive::MapLetter(std::string& error) {
+    DWORD used = GetLogicalDrives();
+    letter_ = 0;
+    for (char letter = 'W'; letter >= 'D'; --letter) {
+        if (!(used & (1u << (letter - 'A')))) {
+            letter_ = letter;
+            break;
+        }
+    }
+    if (!letter_) {
+        error = "no free drive letter";
+        return false;
+    }
+    std::wstring drive = Widen(Drive());
+
+    if (UnderWine()) {
+        // Wine keeps its drive letters as links in the prefix's device
+        // folder and reads them afresh when a program starts; a mapping of
+        // the kernel's object namespace is not consulted for file access.
+        std::string target = UnixName(folder_);
+        std::string cDrive = UnixName(L"C:\\");
+        size_t devices = cDrive.rfind("/dosdevices/");
+        if (target.empty() || devices == std::string::npos) {
+            error = "cannot find the Wine prefix";
+            return false;
+        }
+        unixLink_ = cDrive.substr(0, devices) + "/dosdevices/" + static_cast<char>(letter_ - 'A' + 'a') + ":";
+        if (!RunHostTool("/bin/ln", "-sfn " + Quoted(target) + " " + Quoted(unixLink_))) {
+            error = "cannot start ln to link " + unixLink_;
+            return false;
+        }
+    } else if (!DefineDosDeviceW(0, drive.c_str(), folder_.c_str())) {
+        error = "DefineDosDevice failed";
+        return false;
+    }
+
+    // This process may have cached the drive table for a moment.
+    std::wstring probe = drive + L"\\Work";
+    for (int attempt = 0; attempt < 100 && !IsFolder(probe); ++attempt) Sleep(50);
+    if (!IsFolder(probe)) {
+        error = "drive " + Drive() + " does not show the fixture tree";
+        return false;
+    }
+    return true;
+}
+
+void FixtureDrive::Unmount() {
+    if (letter_) {
+        if (!unixLink_.empty())
+            RunHostTool("/bin/rm", "-f " + Quoted(unixLink_));
+        else
+            DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, Widen(Drive()).c_str(),
+                             folder_.c_str());
+        letter_ = 0;
+    }
+    if (!folder_.empty()) RemoveTree(folder_);
+}
+
+// Every letter is probed: the system's drive mask may lag behind a drive
+// that was mapped a moment ago.
+std::vector<std::string> UsableDrives() {
+    std::vector<std::string> drives;
+    UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        std::wstring root = {static_cast<wchar_t>(letter), L':', L'\\'};
+        if (GetFileAttributesW(root.c_str()) != INVALID_FILE_ATTRIBUTES) drives.push_back(std::string(1, letter) + ":");
+    }
+    SetErrorMode(previous);
+    return drives;
+}

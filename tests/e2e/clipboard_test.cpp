@@ -1,0 +1,129 @@
+// The List command: the listing on the clipboard and what the user is told.
+
+#include <string>
+
+#include "tests/e2e/fixture_drive.h"
+#include "tests/e2e/wendrel_driver.h"
+
+namespace {
+
+const char Confirmation[] =
+    "A list of these displayed files and folders has been \r\n"
+    "sent to the clipboard, where it can then be pasted \r\n"
+    "to notePad and printed from there if desired.";
+
+std::string Root() { return TheFixtureDrive.Root(); }
+
+class Listing : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(w.Start()); }
+
+    // Runs the List command by `press` and returns the text of the box
+    // that follows, after closing it; "<no box>" when none came.
+    template <class Press>
+    std::string ListAndConfirm(Press press) {
+        press();
+        HWND box = w.WaitForMessageBox();
+        if (!box) return "<no box>";
+        // The box has no owner: the main window stays usable meanwhile.
+        EXPECT_TRUE(IsWindowEnabled(w.Dialog()));
+        std::string text = MessageBoxText(box);
+        CloseMessageBox(box);
+        EXPECT_TRUE(Eventually([&] { return !IsWindow(box); }));
+        EXPECT_TRUE(w.Settle());
+        return text;
+    }
+
+    void ExpectFocusBackInTheList() {
+        EXPECT_EQ(w.Control(EntryList), w.Focus());
+        EXPECT_FALSE(w.HasDefaultLook(ListButton));
+    }
+
+    Wendrel w;
+};
+
+TEST_F(Listing, PutsTheShownFolderOnTheClipboardAsText) {
+    ASSERT_TRUE(PutOnClipboard("before"));
+    ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
+    ASSERT_TRUE(w.Open("Work"));
+
+    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButton); }));
+    std::string work = "Listing for " + Root() +
+                       "Work\\\r\n\r\n"
+                       "   Folders\r\nDrafts\r\nOld\r\n\r\n"
+                       "   Files\r\nnotes.txt\r\nplan.doc\r\n";
+    bool available = false;
+    EXPECT_EQ(work, ClipboardText(&available));
+    EXPECT_TRUE(available);
+    EXPECT_EQ(82u, work.size());
+    ExpectFocusBackInTheList();
+
+    // The selection plays no part; Alt+L is the same command.
+    ASSERT_TRUE(PutOnClipboard("between"));
+    ASSERT_TRUE(w.SelectRow("plan.doc"));
+    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.PressAlt('l'); }));
+    EXPECT_EQ(work, ClipboardText());
+    ExpectFocusBackInTheList();
+}
+
+TEST_F(Listing, TitlesOnlyTheKindsOfEntryThatAreThere) {
+    ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
+    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButton); }));
+    EXPECT_EQ("Listing for " + Root() +
+                  "\r\n\r\n"
+                  "   Folders\r\nAlpha\r\nEmpty\r\nWork\r\n\r\n"
+                  "   Files\r\nreadme.txt\r\n",
+              ClipboardText());
+
+    ASSERT_TRUE(w.Open("Alpha"));
+    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButton); }));
+    EXPECT_EQ("Listing for " + Root() + "Alpha\\\r\n\r\n   Files\r\nTom & Jerry.txt\r\nzeta.txt\r\n", ClipboardText());
+
+    w.Click(BackButton);
+    ASSERT_TRUE(w.Open("Work"));
+    ASSERT_TRUE(w.Open("Drafts"));
+    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButton); }));
+    EXPECT_EQ("Listing for " + Root() + "Work\\Drafts\\\r\n\r\n   Files\r\ndraft.txt\r\n", ClipboardText());
+}
+
+// A window of the test's own that keeps the clipboard open, as another
+// program may.
+class ClipboardHolder {
+public:
+    ClipboardHolder() {
+        window_ = CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+        open_ = window_ && Eventually([&] { return OpenClipboard(window_) != FALSE; });
+    }
+    ~ClipboardHolder() { Release(); }
+    bool Holding() const { return open_; }
+    void Release() {
+        if (open_) CloseClipboard();
+        open_ = false;
+        if (window_) DestroyWindow(window_);
+        window_ = nullptr;
+    }
+
+private:
+    HWND window_ = nullptr;
+    bool open_ = false;
+};
+
+TEST_F(Listing, WarnsAndLeavesTheClipboardAloneWhenItIsHeld) {
+    ASSERT_TRUE(PutOnClipboard("kept"));
+    ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
+    ASSERT_TRUE(w.Open("Work"));
+
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.Holding());
+    std::string told = ListAndConfirm([&] { w.Click(ListButton); });
+    holder.Release();
+
+    EXPECT_NE("<no box>", told);
+    EXPECT_NE(Confirmation, told);
+    EXPECT_FALSE(told.empty());
+    EXPECT_EQ("kept", ClipboardText());
+    ExpectFocusBackInTheList();
+}
+
+}  // namespace

@@ -157,12 +157,13 @@ TEST_F(Browsing, AnEmptyFolderShowsNoRowsAndBackLeadsOut) {
 }
 
 // The count stays that of the last folder that had entries.
-TEST_F(Browsing, AnEmptyFolderLeavesTheStatusAsItWas) {
+// The count shown is always the shown folder's, never the previous view's.
+TEST_F(Browsing, AnEmptyFolderCountsZero) {
     ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
     ASSERT_EQ(" 4 Objects", w.Text(StatusBar));
     ASSERT_TRUE(w.Open("Empty"));
     ASSERT_EQ(Root() + "Empty\\", w.Text(PathLabel));
-    EXPECT_EQ(" 4 Objects", w.Text(StatusBar));
+    EXPECT_EQ(" 0 Objects", w.Text(StatusBar));
 }
 
 // ---- painting ----

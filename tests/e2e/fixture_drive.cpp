@@ -4,64 +4,15 @@
 
 #include <cstring>
 
+#include "tests/host/host_side.h"
+
 FixtureDrive TheFixtureDrive;
 
 namespace {
 
-// Wine's own exports that translate between its drive paths and the host's.
-typedef char*(CDECL* UnixNameFn)(LPCWSTR);
-typedef WCHAR*(CDECL* DosNameFn)(LPCSTR);
-
-bool UnderWine() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-std::string UnixName(const std::wstring& path) {
-    auto fn = reinterpret_cast<UnixNameFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!fn) return {};
-    char* name = fn(path.c_str());
-    if (!name) return {};
-    std::string result = name;
-    HeapFree(GetProcessHeap(), 0, name);
-    return result;
-}
-
-std::wstring DosName(const std::string& path) {
-    auto fn = reinterpret_cast<DosNameFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
-    if (!fn) return {};
-    WCHAR* name = fn(path.c_str());
-    if (!name) return {};
-    std::wstring result = name;
-    HeapFree(GetProcessHeap(), 0, name);
-    return result;
-}
-
 std::wstring Widen(const std::string& text) {
     return std::wstring(text.begin(), text.end());
 }
-
-// Runs a host tool (Wine starts programs that are not Windows images as
-// host processes). Its exit code does not come back reliably, so callers
-// check the effect instead.
-bool RunHostTool(const std::string& tool, const std::string& arguments) {
-    std::wstring image = DosName(tool);
-    if (image.empty()) return false;
-    std::wstring commandLine = L"\"" + image + L"\" " + Widen(arguments);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(image.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return false;
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-}
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
@@ -145,16 +96,14 @@ bool FixtureDrive::MapLetter(std::string& error) {
         // Wine keeps its drive letters as links in the prefix's device
         // folder and reads them afresh when a program starts; a mapping of
         // the kernel's object namespace is not consulted for file access.
-        std::string target = UnixName(folder_);
-        std::string cDrive = UnixName(L"C:\\");
-        size_t devices = cDrive.rfind("/dosdevices/");
-        if (target.empty() || devices == std::string::npos) {
+        std::string target = HostPath(folder_);
+        unixLink_ = DriveLinkPath(letter_);
+        if (target.empty() || unixLink_.empty()) {
             error = "cannot find the Wine prefix";
             return false;
         }
-        unixLink_ = cDrive.substr(0, devices) + "/dosdevices/" + static_cast<char>(letter_ - 'A' + 'a') + ":";
-        if (!RunHostTool("/bin/ln", "-sfn " + Quoted(target) + " " + Quoted(unixLink_))) {
-            error = "cannot start ln to link " + unixLink_;
+        if (RunHostShell("ln -sfn " + ShellQuoted(target) + " " + ShellQuoted(unixLink_)) != 0) {
+            error = "cannot link " + unixLink_;
             return false;
         }
     } else if (!DefineDosDeviceW(0, drive.c_str(), folder_.c_str())) {
@@ -175,7 +124,7 @@ bool FixtureDrive::MapLetter(std::string& error) {
 void FixtureDrive::Unmount() {
     if (letter_) {
         if (!unixLink_.empty())
-            RunHostTool("/bin/rm", "-f " + Quoted(unixLink_));
+            RunHostShell("rm -f " + ShellQuoted(unixLink_));
         else
             DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, Widen(Drive()).c_str(),
                              folder_.c_str());

@@ -40,7 +40,9 @@ void StartDriveList() {
 }
 
 void RefillEntryList() {
-    ResetRows();
+    size_t textBytes = 0;
+    for (int32_t i = 1; i <= ShownEntryCount; ++i) textBytes += ShownEntries[i].size() + 1;
+    ResetRows(ShownEntryCount, textBytes);
     std::string text;
     for (int32_t i = 1; i <= ShownEntryCount; ++i) {
         const std::string& entry = ShownEntries[i];
@@ -51,6 +53,7 @@ void RefillEntryList() {
             AddEntryRow(entry, CurrentPath.empty() ? 1 : 0);
         }
     }
+    FinishRows();
 }
 
 void UpdateSelection(bool open) {

@@ -5,6 +5,7 @@
 // code page; the Windows layer converts to and from UTF-16 itself.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -50,7 +51,10 @@ bool IsFolderPath(const std::string& path);
 void SetStatusText(const std::string& text);
 
 // The entry list.
-void ResetRows();
+// Empties the list and makes room for `rows` rows holding `textBytes` bytes
+// of text in all. The list is not redrawn until FinishRows.
+void ResetRows(int rows, size_t textBytes);
+void FinishRows();
 int AddRow(const std::string& text);           // returns the new row's index
 void SetRowData(int row, RowData data);
 int GetSelectedRow();                          // ListError when none

@@ -7,8 +7,14 @@
 
 namespace {
 
+// The list, looked up once for a whole refill: a large folder sends two
+// messages per row, and each lookup asks the window manager.
+HWND RefillList = nullptr;
+
+HWND List() { return RefillList ? RefillList : GetDlgItem(MainDialog, EntryListBoxId); }
+
 LRESULT SendToList(UINT message, WPARAM wParam, LPARAM lParam) {
-    return SendMessageA(GetDlgItem(MainDialog, EntryListBoxId), message, wParam, lParam);
+    return SendMessageA(List(), message, wParam, lParam);
 }
 
 // Row indexes travel sign-extended, so that -1 reaches the list as -1 in a
@@ -19,7 +25,19 @@ LPARAM TextParam(const std::string& text) { return reinterpret_cast<LPARAM>(text
 
 }  // namespace
 
-void ResetRows() { SendToList(LB_RESETCONTENT, 0, 0); }
+void ResetRows(int rows, size_t textBytes) {
+    RefillList = GetDlgItem(MainDialog, EntryListBoxId);
+    SendToList(WM_SETREDRAW, FALSE, 0);
+    SendToList(LB_RESETCONTENT, 0, 0);
+    // Without it the list grows its storage a few rows at a time.
+    SendToList(LB_INITSTORAGE, RowParam(rows), static_cast<LPARAM>(textBytes));
+}
+
+void FinishRows() {
+    SendToList(WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(List(), nullptr, TRUE);
+    RefillList = nullptr;
+}
 
 int AddRow(const std::string& text) {
     return static_cast<int>(SendToList(LB_ADDSTRING, 0, TextParam(text)));

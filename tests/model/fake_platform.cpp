@@ -129,10 +129,12 @@ bool IsFolderPath(const std::string& path) {
 
 void SetStatusText(const std::string& text) { StatusText = text; }
 
-void ResetRows() {
+void ResetRows(int, size_t) {
     Rows.clear();
     Selected = -1;
 }
+
+void FinishRows() {}
 
 int AddRow(const std::string& text) {
     Rows.push_back({text, 0});

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/host/host_side.h"
+
 namespace {
 
 std::wstring Wide(const std::string& text) {
@@ -66,4 +68,16 @@ void MakeFile(const std::string& path, DWORD attributes) {
     else CloseHandle(file);
 }
 
-void RemoveTree(const std::string& path) { RemoveWideTree(Extended(path)); }
+void RenameEntry(const std::string& from, const std::string& to) {
+    if (!MoveFileExW(Extended(from).c_str(), Extended(to).c_str(), 0))
+        ADD_FAILURE() << "cannot rename " << from << " to " << to;
+}
+
+void RemoveTree(const std::string& path) {
+    std::wstring folder = Extended(path);
+    RemoveWideTree(folder);
+    // Wine does not enumerate a host link that leads nowhere, so a folder
+    // holding one cannot be emptied from this side.
+    if (GetFileAttributesW(folder.c_str()) != INVALID_FILE_ATTRIBUTES && UnderWine())
+        RunHostShell("rm -rf " + ShellQuoted(HostPath(folder)));
+}

@@ -14,5 +14,9 @@ std::string MakeTempFolder();
 void MakeFolder(const std::string& path, DWORD attributes = 0);
 void MakeFile(const std::string& path, DWORD attributes = 0);
 
-// Removes a folder and everything in it, hidden and read-only entries too.
+// Gives a file or folder another name, as another program would.
+void RenameEntry(const std::string& from, const std::string& to);
+
+// Removes a folder and everything in it, hidden and read-only entries too,
+// and under Wine host links that lead nowhere.
 void RemoveTree(const std::string& path);

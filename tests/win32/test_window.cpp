@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 
 #include "browse/navigation.h"
 #include "platform/platform.h"
@@ -80,6 +81,71 @@ int RowCount() {
 
 std::vector<std::string> RowTexts() {
     std::vector<std::string> texts;
-    for (int row = 0; row < RowCount(); ++row) texts.push_back(GetRowText(row));
+    for (int row = 0, rows = RowCount(); row < rows; ++row) texts.push_back(GetRowText(row));
     return texts;
+}
+
+namespace {
+
+std::vector<BoxWatch::Box> SeenBoxes;
+std::vector<HWND> AnsweredBoxes;   // a box stays on screen until its answer arrives
+
+std::string WindowTextOf(HWND window) {
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+BOOL CALLBACK CloseBox(HWND window, LPARAM) {
+    wchar_t kind[16] = L"";
+    GetClassNameW(window, kind, 16);
+    if (window == MainDialog || wcscmp(kind, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    for (HWND answered : AnsweredBoxes)
+        if (answered == window) return TRUE;
+    AnsweredBoxes.push_back(window);
+    BoxWatch::Box box = {WindowTextOf(window), WindowTextOf(GetDlgItem(window, 0xFFFF))};
+    SeenBoxes.push_back(box);
+    // Its first button answers it, whichever buttons it has.
+    HWND button = FindWindowExW(window, nullptr, L"Button", nullptr);
+    WPARAM id = button ? static_cast<WPARAM>(GetDlgCtrlID(button)) : IDCANCEL;
+    PostMessageW(window, WM_COMMAND, id, reinterpret_cast<LPARAM>(button));
+    return TRUE;
+}
+
+void CALLBACK LookForBoxes(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), CloseBox, 0);
+}
+
+}  // namespace
+
+BoxWatch::BoxWatch() {
+    SeenBoxes.clear();
+    AnsweredBoxes.clear();
+    timer_ = SetTimer(nullptr, 0, 20, LookForBoxes);
+}
+
+BoxWatch::~BoxWatch() { KillTimer(nullptr, timer_); }
+
+const std::vector<BoxWatch::Box>& BoxWatch::Seen() const { return SeenBoxes; }
+
+std::string BoxWatch::Describe() const {
+    std::string text;
+    for (const Box& box : SeenBoxes) text += box.title + ": " + box.text + "\n";
+    return text;
+}
+
+std::string ClipboardText(bool* available) {
+    std::string text;
+    bool found = false;
+    if (OpenClipboard(nullptr)) {
+        HANDLE data = GetClipboardData(CF_TEXT);
+        if (const char* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
+            text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+            found = true;
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    if (available) *available = found;
+    return text;
 }

@@ -19,3 +19,31 @@ int RowCount();
 
 // The rows' texts, in list order.
 std::vector<std::string> RowTexts();
+
+// Watches, while it lives, for dialog boxes that come up on this thread
+// and closes each one as soon as a message loop runs (every box runs one),
+// noting its title and text. A box then shows as a failed expectation
+// instead of a test that waits for a click forever.
+class BoxWatch {
+public:
+    struct Box {
+        std::string title;
+        std::string text;
+    };
+    BoxWatch();
+    ~BoxWatch();
+    BoxWatch(const BoxWatch&) = delete;
+    BoxWatch& operator=(const BoxWatch&) = delete;
+
+    // The boxes closed so far, in the order they came up.
+    const std::vector<Box>& Seen() const;
+    // "title: text" of each, for a failure message.
+    std::string Describe() const;
+
+private:
+    UINT_PTR timer_;
+};
+
+// The clipboard's CF_TEXT up to its NUL; `available` is false when the
+// clipboard holds no text.
+std::string ClipboardText(bool* available = nullptr);

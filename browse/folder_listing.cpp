@@ -47,14 +47,21 @@ namespace {
 // What the sort moves around: the entry's group and first fifteen folded
 // bytes packed into two numbers that order like the entry itself, and the
 // entry. Most comparisons end on the numbers, without touching the string.
+// For an entry of at most fifteen bytes the key is the whole entry: `cases`
+// then holds one bit per byte, set for a lower-case letter, which settles
+// names equal but for letter case the way the byte order does.
 struct SortKey {
     uint64_t head;
     uint64_t next;
+    uint32_t cases;   // ShortEntry | the case bits, or 0 for a longer entry
     std::string* entry;
 };
 
-// Folded bytes [from, from + 8) of `entry`, big-endian. Names hold no NUL
-// beyond the folder marker, so the 0 that pads a short entry orders it
+const size_t KeyBytes = 15;
+const uint32_t ShortEntry = 1u << KeyBytes;
+
+// Folded bytes [from, from + count) of `entry`, big-endian. Names hold no
+// NUL beyond the folder marker, so the 0 that pads a short entry orders it
 // before any longer one, as a prefix should.
 uint64_t PackBytes(const std::string& entry, size_t from, size_t count) {
     uint64_t packed = 0;
@@ -65,14 +72,27 @@ uint64_t PackBytes(const std::string& entry, size_t from, size_t count) {
     return packed;
 }
 
+uint32_t CaseBits(const std::string& entry) {
+    if (entry.size() > KeyBytes) return 0;
+    uint32_t bits = 0;
+    for (size_t i = 0; i < KeyBytes; ++i) {
+        bits <<= 1;
+        if (i < entry.size() && entry[i] >= 'a' && entry[i] <= 'z') bits |= 1;
+    }
+    return ShortEntry | bits;
+}
+
 SortKey MakeKey(std::string& entry) {
     uint64_t group = static_cast<uint64_t>(EntryGroup(entry));
-    return {group << 56 | PackBytes(entry, 0, 7), PackBytes(entry, 7, 8), &entry};
+    return {group << 56 | PackBytes(entry, 0, 7), PackBytes(entry, 7, 8), CaseBits(entry), &entry};
 }
 
 bool KeyLess(const SortKey& a, const SortKey& b) {
     if (a.head != b.head) return a.head < b.head;
     if (a.next != b.next) return a.next < b.next;
+    // Equal folded keys of two short entries differ at most in letter case,
+    // and an upper-case letter (0x41..0x5A) comes before a lower-case one.
+    if ((a.cases & b.cases) & ShortEntry) return a.cases < b.cases;
     return EntryLess(*a.entry, *b.entry);
 }
 

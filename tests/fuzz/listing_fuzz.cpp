@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstdio>
-#include <map>
+#include <unordered_set>
 #include <string>
 #include <vector>
 
@@ -39,10 +39,9 @@ int Group(const std::string& entry) {
 
 std::vector<fake::Entry> ParseFolder(const uint8_t* data, size_t size) {
     std::vector<fake::Entry> entries;
-    std::map<std::string, bool> seen;
+    std::unordered_set<std::string> seen;
     auto add = [&](const std::string& name, bool folder) {
-        if (name == "." || name == ".." || seen.count(name)) return;
-        seen[name] = folder;
+        if (name == "." || name == ".." || !seen.insert(name).second) return;
         entries.push_back({name, folder});
     };
     size_t at = 0;

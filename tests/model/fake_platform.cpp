@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <unordered_map>
 
 #include "browse/navigation.h"
 #include "browse/shown_entries.h"
@@ -81,7 +82,7 @@ bool ProbeDrive(char letter) { return Drives.count(letter) != 0; }
 
 // Full path -> is a folder, for the folder searched last, so that kind
 // queries on large folders stay quick.
-static std::map<std::string, bool> Kinds;
+static std::unordered_map<std::string, bool> Kinds;
 
 struct FolderSearch {
     std::vector<std::string> names;

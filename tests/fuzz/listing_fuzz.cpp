@@ -57,7 +57,9 @@ std::vector<fake::Entry> ParseFolder(const uint8_t* data, size_t size) {
         at += 2;
         std::string name;
         for (size_t i = 0; i < length && at < size; ++i, ++at)
-            if (data[at] != 0) name.push_back(static_cast<char>(data[at]));   // names hold no NUL
+            // Windows names hold no control characters; NUL, CR and LF are
+            // left out (others stay, to show no byte of a name is rewritten).
+            if (data[at] != 0 && data[at] != '\r' && data[at] != '\n') name.push_back(static_cast<char>(data[at]));
         if (!name.empty()) add(name, folder);
     }
     // Enumeration order is part of the input: rotate by the last byte.

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "tests/common/file_tree.h"
 #include "tests/host/host_side.h"
 
 FixtureDrive TheFixtureDrive;
@@ -12,24 +13,6 @@ namespace {
 
 std::wstring Widen(const std::string& text) {
     return std::wstring(text.begin(), text.end());
-}
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
 }
 
 bool WriteFileText(const std::wstring& path, const char* text) {
@@ -56,7 +39,7 @@ bool FixtureDrive::Mount(std::string& error) {
         return false;
     }
     folder_ = std::wstring(temp) + L"wendrel-e2e";
-    RemoveTree(folder_);   // what a crashed run may have left
+    RemoveFolderTree(folder_);   // what a crashed run may have left
 
     const wchar_t* folders[] = {L"", L"\\Alpha", L"\\Empty", L"\\Work", L"\\Work\\Drafts", L"\\Work\\Old"};
     for (const wchar_t* name : folders) {
@@ -130,7 +113,7 @@ void FixtureDrive::Unmount() {
                              folder_.c_str());
         letter_ = 0;
     }
-    if (!folder_.empty()) RemoveTree(folder_);
+    if (!folder_.empty()) RemoveFolderTree(folder_);
 }
 
 // Every letter is probed: the system's drive mask may lag behind a drive

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/host/host_side.h"
+#include "tests/common/file_tree.h"
 
 namespace {
 
@@ -20,23 +20,6 @@ std::wstring Extended(const std::string& path) {
     std::wstring wide = Wide(path);
     if (!wide.empty() && wide.back() == L'\\') wide.pop_back();
     return L"\\\\?\\" + wide;
-}
-
-void RemoveWideTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveWideTree(path);
-            else DeleteFileW(path.c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
@@ -73,11 +56,4 @@ void RenameEntry(const std::string& from, const std::string& to) {
         ADD_FAILURE() << "cannot rename " << from << " to " << to;
 }
 
-void RemoveTree(const std::string& path) {
-    std::wstring folder = Extended(path);
-    RemoveWideTree(folder);
-    // Wine does not enumerate a host link that leads nowhere, so a folder
-    // holding one cannot be emptied from this side.
-    if (GetFileAttributesW(folder.c_str()) != INVALID_FILE_ATTRIBUTES && UnderWine())
-        RunHostShell("rm -rf " + ShellQuoted(HostPath(folder)));
-}
+void RemoveTree(const std::string& path) { RemoveFolderTree(Extended(path)); }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "tests/common/clipboard_text.h"
 #include "tests/e2e/fixture_drive.h"
 #include "tests/e2e/wendrel_driver.h"
 
@@ -93,7 +94,7 @@ public:
     ClipboardHolder() {
         window_ = CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
-        open_ = window_ && Eventually([&] { return OpenClipboard(window_) != FALSE; });
+        open_ = window_ && OpenClipboardPatiently(window_);
     }
     ~ClipboardHolder() { Release(); }
     bool Holding() const { return open_; }

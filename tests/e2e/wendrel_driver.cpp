@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
+
+#include "tests/common/clipboard_text.h"
 
 const wchar_t MainTitle[] = L"Wendrel - Ver 1.05";
 
@@ -63,11 +66,6 @@ LPARAM KeyData(WORD key, bool up, bool alt) {
     if (alt) data |= 1 << 29;
     if (up) data |= 0xC0000000;
     return data;
-}
-
-bool OpenClipboardPatiently(HWND owner) {
-    // Wine's own clipboard bridge opens the clipboard briefly after changes.
-    return Eventually([&] { return OpenClipboard(owner) != FALSE; }, 3000);
 }
 
 }  // namespace
@@ -132,23 +130,6 @@ std::string MessageBoxText(HWND box) {
 
 void CloseMessageBox(HWND box) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-}
-
-std::string ClipboardText(bool* available) {
-    std::string text;
-    bool found = false;
-    if (OpenClipboardPatiently(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-                text.assign(bytes, strnlen(bytes, GlobalSize(data)));
-                found = true;
-                GlobalUnlock(data);
-            }
-        }
-        CloseClipboard();
-    }
-    if (available) *available = found;
-    return text;
 }
 
 bool PutOnClipboard(const std::string& text) {

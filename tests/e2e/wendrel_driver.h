@@ -125,9 +125,6 @@ std::string MessageBoxText(HWND box);
 // Presses the box's OK button.
 void CloseMessageBox(HWND box);
 
-// The clipboard's CF_TEXT bytes up to the terminating NUL; `available` is
-// false when there is no text.
-std::string ClipboardText(bool* available = nullptr);
 bool PutOnClipboard(const std::string& text);
 
 std::string Narrow(const std::wstring& text);

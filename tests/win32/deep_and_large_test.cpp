@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "browse/listing_text.h"
+#include "tests/common/clipboard_text.h"
 #include "tests/host/host_side.h"
 #include "tests/win32/real_system.h"
 

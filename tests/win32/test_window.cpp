@@ -133,19 +133,3 @@ std::string BoxWatch::Describe() const {
     for (const Box& box : SeenBoxes) text += box.title + ": " + box.text + "\n";
     return text;
 }
-
-std::string ClipboardText(bool* available) {
-    std::string text;
-    bool found = false;
-    if (OpenClipboard(nullptr)) {
-        HANDLE data = GetClipboardData(CF_TEXT);
-        if (const char* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
-            text.assign(bytes, strnlen(bytes, GlobalSize(data)));
-            found = true;
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    if (available) *available = found;
-    return text;
-}

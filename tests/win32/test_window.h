@@ -43,7 +43,3 @@ public:
 private:
     UINT_PTR timer_;
 };
-
-// The clipboard's CF_TEXT up to its NUL; `available` is false when the
-// clipboard holds no text.
-std::string ClipboardText(bool* available = nullptr);

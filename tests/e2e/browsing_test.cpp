@@ -24,15 +24,15 @@ std::string Root() { return TheFixtureDrive.Root(); }
 // opened a row, the keys go to the list again and the pressed button does
 // not keep the default-button frame.
 void ExpectFocusBackInTheList(const Wendrel& w, int pressed) {
-    EXPECT_EQ(w.Control(EntryList), w.Focus()) << "focus after button " << pressed;
+    EXPECT_EQ(w.Control(EntryListBoxId), w.Focus()) << "focus after button " << pressed;
     EXPECT_FALSE(w.HasDefaultLook(pressed)) << "button " << pressed << " kept the default frame";
 }
 
 void ExpectFolderView(const Wendrel& w, const std::string& path, const Rows& rows) {
-    EXPECT_EQ(path, w.Text(PathLabel));
+    EXPECT_EQ(path, w.Text(PathLabelId));
     EXPECT_EQ(rows, w.Rows());
-    EXPECT_TRUE(w.Enabled(BackButton));
-    EXPECT_TRUE(w.Enabled(ListButton));
+    EXPECT_TRUE(w.Enabled(BackButtonId));
+    EXPECT_TRUE(w.Enabled(ListButtonId));
 }
 
 class Browsing : public ::testing::Test {
@@ -44,10 +44,10 @@ protected:
 TEST_F(Browsing, EnterDoubleClickAndShowOpenTheSelectedRow) {
     ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
     ExpectFolderView(w, Root(), RootRows);
-    EXPECT_EQ(" 4 Objects", w.Text(StatusBar));
+    EXPECT_EQ(" 4 Objects", w.Text(StatusBarId));
     EXPECT_EQ(0, w.Selection());
-    EXPECT_TRUE(w.Enabled(ShowButton));
-    ExpectFocusBackInTheList(w, ShowButton);
+    EXPECT_TRUE(w.Enabled(ShowButtonId));
+    ExpectFocusBackInTheList(w, ShowButtonId);
     // Folders carry the icon as their mark, files nothing.
     for (int row = 0; row < 3; ++row) {
         EXPECT_NE(0, w.RowData(row)) << RootRows[row];
@@ -58,52 +58,52 @@ TEST_F(Browsing, EnterDoubleClickAndShowOpenTheSelectedRow) {
     w.DoubleClickRow(2);
     ExpectFolderView(w, Root() + "Work\\", WorkRows);
     EXPECT_EQ(0, w.Selection());
-    ExpectFocusBackInTheList(w, ShowButton);
+    ExpectFocusBackInTheList(w, ShowButtonId);
 
     ASSERT_TRUE(w.SelectRow("Old"));
-    w.Click(ShowButton);
+    w.Click(ShowButtonId);
     ExpectFolderView(w, Root() + "Work\\Old\\", Rows{"old.txt"});
-    EXPECT_EQ(" 1 Objects", w.Text(StatusBar));
+    EXPECT_EQ(" 1 Objects", w.Text(StatusBarId));
     // Its first row is a file.
-    EXPECT_FALSE(w.Enabled(ShowButton));
-    ExpectFocusBackInTheList(w, ShowButton);
+    EXPECT_FALSE(w.Enabled(ShowButtonId));
+    ExpectFocusBackInTheList(w, ShowButtonId);
 }
 
 TEST_F(Browsing, BackReselectsTheFolderLeftAndFinallyTheDrive) {
     ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
     ASSERT_TRUE(w.Open("Work"));
     ASSERT_TRUE(w.Open("Old"));
-    ASSERT_EQ(Root() + "Work\\Old\\", w.Text(PathLabel));
+    ASSERT_EQ(Root() + "Work\\Old\\", w.Text(PathLabelId));
 
-    w.Click(BackButton);
+    w.Click(BackButtonId);
     ExpectFolderView(w, Root() + "Work\\", WorkRows);
     EXPECT_EQ("Old", w.SelectedText());
-    EXPECT_TRUE(w.Enabled(ShowButton));
-    ExpectFocusBackInTheList(w, BackButton);
+    EXPECT_TRUE(w.Enabled(ShowButtonId));
+    ExpectFocusBackInTheList(w, BackButtonId);
 
     w.PressAlt('b');
     ExpectFolderView(w, Root(), RootRows);
     EXPECT_EQ("Work", w.SelectedText());
-    ExpectFocusBackInTheList(w, BackButton);
+    ExpectFocusBackInTheList(w, BackButtonId);
 
     w.PressAlt('s');
     ExpectFolderView(w, Root() + "Work\\", WorkRows);
     EXPECT_EQ(0, w.Selection());
-    ExpectFocusBackInTheList(w, ShowButton);
+    ExpectFocusBackInTheList(w, ShowButtonId);
 
     w.PressAlt('b');
     EXPECT_EQ("Work", w.SelectedText());
-    w.Click(BackButton);
+    w.Click(BackButtonId);
     std::vector<std::string> drives = UsableDrives();
-    EXPECT_EQ("", w.Text(PathLabel));
+    EXPECT_EQ("", w.Text(PathLabelId));
     EXPECT_EQ(drives, w.Rows());
     EXPECT_EQ(TheFixtureDrive.Drive(), w.SelectedText());
-    EXPECT_EQ(" " + std::to_string(drives.size()) + " drives", w.Text(StatusBar));
-    EXPECT_FALSE(w.Enabled(BackButton));
-    EXPECT_FALSE(w.Enabled(ListButton));
-    EXPECT_TRUE(w.Enabled(ShowButton));
+    EXPECT_EQ(" " + std::to_string(drives.size()) + " drives", w.Text(StatusBarId));
+    EXPECT_FALSE(w.Enabled(BackButtonId));
+    EXPECT_FALSE(w.Enabled(ListButtonId));
+    EXPECT_TRUE(w.Enabled(ShowButtonId));
     for (int row = 0; row < w.RowCount(); ++row) EXPECT_EQ(1, w.RowData(row)) << "drive row " << row;
-    ExpectFocusBackInTheList(w, BackButton);
+    ExpectFocusBackInTheList(w, BackButtonId);
 }
 
 TEST_F(Browsing, FileRowsCannotBeOpened) {
@@ -113,7 +113,7 @@ TEST_F(Browsing, FileRowsCannotBeOpened) {
     EXPECT_EQ(0, w.RowData(0));
     EXPECT_EQ(0, w.RowData(1));
     EXPECT_EQ(0, w.Selection());
-    EXPECT_FALSE(w.Enabled(ShowButton)) << "a file row is selected right after opening";
+    EXPECT_FALSE(w.Enabled(ShowButtonId)) << "a file row is selected right after opening";
 
     View files = w.Look();
     w.PressKey(VK_RETURN);
@@ -122,19 +122,19 @@ TEST_F(Browsing, FileRowsCannotBeOpened) {
     EXPECT_EQ(files, w.Look());
 
     w.DoubleClickRow(1);
-    EXPECT_EQ(Root() + "Alpha\\", w.Text(PathLabel));
+    EXPECT_EQ(Root() + "Alpha\\", w.Text(PathLabelId));
     EXPECT_EQ(AlphaRows, w.Rows());
     EXPECT_EQ(1, w.Selection()) << "the click selects the row it hits";
-    EXPECT_FALSE(w.Enabled(ShowButton));
+    EXPECT_FALSE(w.Enabled(ShowButtonId));
 
     // Selecting with the keys brings Show up to date both ways.
-    w.Click(BackButton);
-    ASSERT_EQ(Root(), w.Text(PathLabel));
+    w.Click(BackButtonId);
+    ASSERT_EQ(Root(), w.Text(PathLabelId));
     EXPECT_EQ("Alpha", w.SelectedText());
     ASSERT_TRUE(w.SelectRow("readme.txt"));
-    EXPECT_FALSE(w.Enabled(ShowButton));
+    EXPECT_FALSE(w.Enabled(ShowButtonId));
     ASSERT_TRUE(w.SelectRow("Work"));
-    EXPECT_TRUE(w.Enabled(ShowButton));
+    EXPECT_TRUE(w.Enabled(ShowButtonId));
 }
 
 TEST_F(Browsing, AnEmptyFolderShowsNoRowsAndBackLeadsOut) {
@@ -142,16 +142,16 @@ TEST_F(Browsing, AnEmptyFolderShowsNoRowsAndBackLeadsOut) {
     ASSERT_TRUE(w.Open("Empty"));
     ExpectFolderView(w, Root() + "Empty\\", Rows{});
     EXPECT_EQ(-1, w.Selection());
-    EXPECT_TRUE(w.Enabled(ShowButton));
+    EXPECT_TRUE(w.Enabled(ShowButtonId));
 
     View empty = w.Look();
     w.PressKey(VK_RETURN);
     EXPECT_EQ(empty, w.Look());
-    w.Click(ShowButton);
+    w.Click(ShowButtonId);
     EXPECT_EQ(empty, w.Look());
-    ExpectFocusBackInTheList(w, ShowButton);
+    ExpectFocusBackInTheList(w, ShowButtonId);
 
-    w.Click(BackButton);
+    w.Click(BackButtonId);
     ExpectFolderView(w, Root(), RootRows);
     EXPECT_EQ("Empty", w.SelectedText());
 }
@@ -160,10 +160,10 @@ TEST_F(Browsing, AnEmptyFolderShowsNoRowsAndBackLeadsOut) {
 // The count shown is always the shown folder's, never the previous view's.
 TEST_F(Browsing, AnEmptyFolderCountsZero) {
     ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
-    ASSERT_EQ(" 4 Objects", w.Text(StatusBar));
+    ASSERT_EQ(" 4 Objects", w.Text(StatusBarId));
     ASSERT_TRUE(w.Open("Empty"));
-    ASSERT_EQ(Root() + "Empty\\", w.Text(PathLabel));
-    EXPECT_EQ(" 0 Objects", w.Text(StatusBar));
+    ASSERT_EQ(Root() + "Empty\\", w.Text(PathLabelId));
+    EXPECT_EQ(" 0 Objects", w.Text(StatusBarId));
 }
 
 // ---- painting ----
@@ -175,7 +175,7 @@ protected:
     // after the test.
     bool PaintedSoon(const std::function<bool(const ScreenPicture&)>& check) {
         bool painted = Eventually([&] {
-            picture.reset(new ScreenPicture(w.Control(EntryList)));
+            picture.reset(new ScreenPicture(w.Control(EntryListBoxId)));
             return check(*picture);
         });
         if (!painted) {

@@ -36,8 +36,8 @@ protected:
     }
 
     void ExpectFocusBackInTheList() {
-        EXPECT_EQ(w.Control(EntryList), w.Focus());
-        EXPECT_FALSE(w.HasDefaultLook(ListButton));
+        EXPECT_EQ(w.Control(EntryListBoxId), w.Focus());
+        EXPECT_FALSE(w.HasDefaultLook(ListButtonId));
     }
 
     Wendrel w;
@@ -48,7 +48,7 @@ TEST_F(Listing, PutsTheShownFolderOnTheClipboardAsText) {
     ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
     ASSERT_TRUE(w.Open("Work"));
 
-    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButton); }));
+    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButtonId); }));
     std::string work = "Listing for " + Root() +
                        "Work\\\r\n\r\n"
                        "   Folders\r\nDrafts\r\nOld\r\n\r\n"
@@ -69,7 +69,7 @@ TEST_F(Listing, PutsTheShownFolderOnTheClipboardAsText) {
 
 TEST_F(Listing, TitlesOnlyTheKindsOfEntryThatAreThere) {
     ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
-    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButton); }));
+    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButtonId); }));
     EXPECT_EQ("Listing for " + Root() +
                   "\r\n\r\n"
                   "   Folders\r\nAlpha\r\nEmpty\r\nWork\r\n\r\n"
@@ -77,13 +77,13 @@ TEST_F(Listing, TitlesOnlyTheKindsOfEntryThatAreThere) {
               ClipboardText());
 
     ASSERT_TRUE(w.Open("Alpha"));
-    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButton); }));
+    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButtonId); }));
     EXPECT_EQ("Listing for " + Root() + "Alpha\\\r\n\r\n   Files\r\nTom & Jerry.txt\r\nzeta.txt\r\n", ClipboardText());
 
-    w.Click(BackButton);
+    w.Click(BackButtonId);
     ASSERT_TRUE(w.Open("Work"));
     ASSERT_TRUE(w.Open("Drafts"));
-    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButton); }));
+    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButtonId); }));
     EXPECT_EQ("Listing for " + Root() + "Work\\Drafts\\\r\n\r\n   Files\r\ndraft.txt\r\n", ClipboardText());
 }
 
@@ -117,7 +117,7 @@ TEST_F(Listing, WarnsAndLeavesTheClipboardAloneWhenItIsHeld) {
 
     ClipboardHolder holder;
     ASSERT_TRUE(holder.Holding());
-    std::string told = ListAndConfirm([&] { w.Click(ListButton); });
+    std::string told = ListAndConfirm([&] { w.Click(ListButtonId); });
     holder.Release();
 
     EXPECT_NE("<no box>", told);

@@ -199,10 +199,11 @@ bool Wendrel::Running() const {
 // round covers the messages that the first ones posted in turn (the
 // characters TranslateMessage makes of keys).
 ::testing::AssertionResult Wendrel::Settle() {
-    HWND marker = Control(HiddenEdit);
+    HWND marker = Control(HiddenEditBoxId);
     if (!marker) {
         Sleep(200);
-        return ::testing::AssertionFailure() << "the program has no hidden edit box (id 105) to settle with";
+        return ::testing::AssertionFailure() << "the program has no hidden edit box (id " << HiddenEditBoxId
+                                             << ") to settle with";
     }
     for (int round = 0; round < 2; ++round) {
         if (Ask(marker, EM_SETMODIFY, FALSE) == -1)
@@ -219,10 +220,10 @@ void Wendrel::SettleAfterAction() {
     if (!settled) ADD_FAILURE() << settled.message();
 }
 
-int Wendrel::RowCount() const { return static_cast<int>(Ask(Control(EntryList), LB_GETCOUNT)); }
+int Wendrel::RowCount() const { return static_cast<int>(Ask(Control(EntryListBoxId), LB_GETCOUNT)); }
 
 std::string Wendrel::RowText(int row) const {
-    HWND list = Control(EntryList);
+    HWND list = Control(EntryListBoxId);
     LRESULT length = Ask(list, LB_GETTEXTLEN, row);
     if (length < 0) return "<no row " + std::to_string(row) + ">";
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
@@ -231,7 +232,7 @@ std::string Wendrel::RowText(int row) const {
     return Narrow(text);
 }
 
-LRESULT Wendrel::RowData(int row) const { return Ask(Control(EntryList), LB_GETITEMDATA, row); }
+LRESULT Wendrel::RowData(int row) const { return Ask(Control(EntryListBoxId), LB_GETITEMDATA, row); }
 
 std::vector<std::string> Wendrel::Rows() const {
     std::vector<std::string> rows;
@@ -239,24 +240,24 @@ std::vector<std::string> Wendrel::Rows() const {
     return rows;
 }
 
-int Wendrel::Selection() const { return static_cast<int>(Ask(Control(EntryList), LB_GETCURSEL)); }
+int Wendrel::Selection() const { return static_cast<int>(Ask(Control(EntryListBoxId), LB_GETCURSEL)); }
 
 std::string Wendrel::SelectedText() const {
     int row = Selection();
     return row < 0 ? std::string("<none>") : RowText(row);
 }
 
-int Wendrel::RowHeight() const { return static_cast<int>(Ask(Control(EntryList), LB_GETITEMHEIGHT, 0)); }
+int Wendrel::RowHeight() const { return static_cast<int>(Ask(Control(EntryListBoxId), LB_GETITEMHEIGHT, 0)); }
 
 View Wendrel::Look() const {
     View view;
-    view.path = Text(PathLabel);
-    view.status = Text(StatusBar);
+    view.path = Text(PathLabelId);
+    view.status = Text(StatusBarId);
     view.rows = Rows();
     view.selection = Selection();
-    view.backEnabled = Enabled(BackButton);
-    view.showEnabled = Enabled(ShowButton);
-    view.listEnabled = Enabled(ListButton);
+    view.backEnabled = Enabled(BackButtonId);
+    view.showEnabled = Enabled(ShowButtonId);
+    view.listEnabled = Enabled(ListButtonId);
     return view;
 }
 
@@ -292,7 +293,7 @@ RECT Wendrel::ClientRectOf(HWND window) const {
 }
 
 RECT Wendrel::RowRect(int row) const {
-    HWND list = Control(EntryList);
+    HWND list = Control(EntryListBoxId);
     RECT client = {};
     GetClientRect(list, &client);
     int top = static_cast<int>(Ask(list, LB_GETTOPINDEX));
@@ -302,7 +303,7 @@ RECT Wendrel::RowRect(int row) const {
 }
 
 void Wendrel::Post(UINT message, WPARAM wParam, LPARAM lParam) {
-    PostMessageW(Control(EntryList), message, wParam, lParam);
+    PostMessageW(Control(EntryListBoxId), message, wParam, lParam);
 }
 
 void Wendrel::PressKey(WORD key) {

@@ -10,17 +10,7 @@
 
 #include <gtest/gtest.h>
 
-// Control ids of the main window.
-enum : int {
-    DefaultButton = 1,
-    EntryList = 100,
-    BackButton = 101,
-    ShowButton = 102,
-    ListButton = 103,
-    PathLabel = 104,
-    HiddenEdit = 105,
-    StatusBar = 120,
-};
+#include "platform/platform.h"   // the main window's control ids
 
 extern const wchar_t MainTitle[];   // "Wendrel - Ver 1.05"
 

@@ -50,11 +50,11 @@ TEST_F(OpenedWindow, ListsTheUsableDrivesWithTheFirstSelected) {
     for (int row = 0; row < w.RowCount(); ++row) EXPECT_EQ(1, w.RowData(row)) << "drive row " << row;
     EXPECT_EQ(0, w.Selection());
 
-    EXPECT_FALSE(w.Enabled(BackButton));
-    EXPECT_TRUE(w.Enabled(ShowButton));
-    EXPECT_FALSE(w.Enabled(ListButton));
-    EXPECT_EQ(" " + std::to_string(drives.size()) + " drives", w.Text(StatusBar));
-    EXPECT_EQ("", w.Text(PathLabel));
+    EXPECT_FALSE(w.Enabled(BackButtonId));
+    EXPECT_TRUE(w.Enabled(ShowButtonId));
+    EXPECT_FALSE(w.Enabled(ListButtonId));
+    EXPECT_EQ(" " + std::to_string(drives.size()) + " drives", w.Text(StatusBarId));
+    EXPECT_EQ("", w.Text(PathLabelId));
     EXPECT_EQ(20, w.RowHeight());
 }
 
@@ -76,7 +76,8 @@ TEST_F(OpenedWindow, IsAFixedSizeCentredWindowWithTitleAndButtons) {
     EXPECT_NEAR((work.left + work.right) / 2, (frame.left + frame.right) / 2, 1);
     EXPECT_NEAR((work.top + work.bottom) / 2, (frame.top + frame.bottom) / 2, 1);
 
-    const std::pair<int, const char*> buttons[] = {{BackButton, "&Back"}, {ShowButton, "&Show"}, {ListButton, "&List"}};
+    const std::pair<int, const char*> buttons[] = {
+        {BackButtonId, "&Back"}, {ShowButtonId, "&Show"}, {ListButtonId, "&List"}};
     for (const auto& button : buttons) {
         EXPECT_EQ(button.second, w.Text(button.first));
         EXPECT_FALSE(w.HasDefaultLook(button.first)) << button.second;
@@ -95,26 +96,26 @@ TEST_F(OpenedWindow, LaysOutItsControlsInDialogUnitsOfItsFont) {
     GetClientRect(w.Dialog(), &client);
     EXPECT_EQ(Describe(units.Client()), Describe(client));
 
-    EXPECT_EQ(Describe(units.Map(5, 10, 190, 9)), Describe(w.ClientRectOf(PathLabel)));
-    EXPECT_EQ(Describe(units.Map(20, 150, 50, 25)), Describe(w.ClientRectOf(BackButton)));
-    EXPECT_EQ(Describe(units.Map(75, 150, 50, 25)), Describe(w.ClientRectOf(ShowButton)));
-    EXPECT_EQ(Describe(units.Map(130, 150, 50, 25)), Describe(w.ClientRectOf(ListButton)));
+    EXPECT_EQ(Describe(units.Map(5, 10, 190, 9)), Describe(w.ClientRectOf(PathLabelId)));
+    EXPECT_EQ(Describe(units.Map(20, 150, 50, 25)), Describe(w.ClientRectOf(BackButtonId)));
+    EXPECT_EQ(Describe(units.Map(75, 150, 50, 25)), Describe(w.ClientRectOf(ShowButtonId)));
+    EXPECT_EQ(Describe(units.Map(130, 150, 50, 25)), Describe(w.ClientRectOf(ListButtonId)));
 
     // The list keeps its place and width; the system may trim its height
     // to whole rows.
-    RECT list = w.ClientRectOf(EntryList), planned = units.Map(20, 20, 160, 130);
+    RECT list = w.ClientRectOf(EntryListBoxId), planned = units.Map(20, 20, 160, 130);
     EXPECT_EQ(planned.left, list.left);
     EXPECT_EQ(planned.top, list.top);
     EXPECT_EQ(planned.right, list.right);
     EXPECT_LE(list.bottom, planned.bottom);
     EXPECT_GT(list.bottom, planned.bottom - 20);
 
-    LONG listStyle = GetWindowLongW(w.Control(EntryList), GWL_STYLE);
+    LONG listStyle = GetWindowLongW(w.Control(EntryListBoxId), GWL_STYLE);
     EXPECT_EQ(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY,
               listStyle & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOTIFY | LBS_SORT |
                            LBS_NOINTEGRALHEIGHT));
 
-    HWND status = w.Control(StatusBar);
+    HWND status = w.Control(StatusBarId);
     ASSERT_NE(nullptr, status);
     RECT bar = w.ClientRectOf(status);
     EXPECT_EQ(0, bar.left);
@@ -122,10 +123,10 @@ TEST_F(OpenedWindow, LaysOutItsControlsInDialogUnitsOfItsFont) {
     EXPECT_EQ(client.bottom, bar.bottom);
     EXPECT_GT(bar.bottom - bar.top, 0);
 
-    HWND edit = w.Control(HiddenEdit);
+    HWND edit = w.Control(HiddenEditBoxId);
     ASSERT_NE(nullptr, edit);
     EXPECT_FALSE(IsWindowVisible(edit));
-    HWND defaultButton = w.Control(DefaultButton);
+    HWND defaultButton = w.Control(DefaultButtonId);
     ASSERT_NE(nullptr, defaultButton);
     RECT none = w.ClientRectOf(defaultButton);
     EXPECT_EQ(0, none.right - none.left);
@@ -134,14 +135,15 @@ TEST_F(OpenedWindow, LaysOutItsControlsInDialogUnitsOfItsFont) {
 }
 
 // Tab order is the order of creation; the list comes first so that it is
-// where the keys go.
+// where the keys go. The ids are spelled as numbers: they are what another
+// program addresses the controls by, and the names the rest of these tests
+// use come from the program's own header.
 TEST_F(OpenedWindow, CreatesItsControlsInTabOrder) {
     std::vector<int> ids;
     for (HWND child = GetWindow(program_->Dialog(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         ids.push_back(GetDlgCtrlID(child));
-    EXPECT_EQ((std::vector<int>{EntryList, BackButton, ShowButton, ListButton, PathLabel, HiddenEdit, DefaultButton,
-                                StatusBar}),
-              ids);
+    // Entry list, Back, Show, List, path label, hidden edit box, default button, status bar.
+    EXPECT_EQ((std::vector<int>{100, 101, 102, 103, 104, 105, 1, 120}), ids);
 }
 
 // The tool records live in the program; to read their texts back the test
@@ -199,9 +201,9 @@ TEST_F(OpenedWindow, HasOneTooltipWindowWithATipPerButton) {
 
     RemoteToolRecord record(w.ProcessId());
     ASSERT_TRUE(record.Usable());
-    const std::pair<int, const char*> tips[] = {{BackButton, "Back to parent folder or drive"},
-                                                {ShowButton, "Show child files and folders"},
-                                                {ListButton, "List files and folders to clipboard"}};
+    const std::pair<int, const char*> tips[] = {{BackButtonId, "Back to parent folder or drive"},
+                                                {ShowButtonId, "Show child files and folders"},
+                                                {ListButtonId, "List files and folders to clipboard"}};
     for (int index = 0; index < 3; ++index) {
         std::string text;
         HWND tool = nullptr;
@@ -217,7 +219,7 @@ TEST_F(OpenedWindow, PaintsTheSelectedDriveInHighlightAndNoIcon) {
     Wendrel& w = *program_;
     ASSERT_GE(w.RowCount(), 2);
     ASSERT_EQ(0, w.Selection());
-    HWND list = w.Control(EntryList);
+    HWND list = w.Control(EntryListBoxId);
     COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT), window = GetSysColor(COLOR_WINDOW);
     RECT first = w.RowRect(0), second = w.RowRect(1);
     // Inside the row's edge, where a focus frame could lie.

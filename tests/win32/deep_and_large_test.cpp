@@ -83,21 +83,6 @@ TEST_F(DeepAndLargeTest, APathOfMoreThanAThousandCharactersOpensLevelByLevelAndB
     }
 }
 
-// Makes files prefix1..prefix<count> in `folder`. Through the system this
-// takes minutes under Wine, which looks for a name that differs only in
-// case before it makes each one; the host makes them in seconds.
-void MakeNumberedFiles(const std::string& folder, const std::string& prefix, int count) {
-    if (UnderWine()) {
-        std::string host = HostPath(std::wstring(folder.begin(), folder.end()));
-        ASSERT_EQ(RunHostShell("cd " + ShellQuoted(host) + " && seq 1 " + std::to_string(count) + " | sed 's/^/" +
-                                   prefix + "/' | xargs touch",
-                               60000),
-                  0);
-    } else {
-        for (int i = 1; i <= count; ++i) MakeFile(folder + prefix + std::to_string(i));
-    }
-}
-
 // Removing them one by one through Wine takes over half a minute; the host
 // does it in about a second.
 void RemoveLargeTree(const std::string& folder) {
@@ -112,7 +97,7 @@ TEST_F(DeepAndLargeTest, AHundredThousandEntriesAreOpenedAndListedToTheClipboard
     const std::string many = Root + "many\\";
     MakeFolder(many);
     for (const std::string& folder : folders) MakeFolder(many + folder);
-    ASSERT_NO_FATAL_FAILURE(MakeNumberedFiles(many, "f", files));
+    ASSERT_NO_FATAL_FAILURE(MakeNumberedFiles(many, "f", 1, files));
     struct Cleanup {
         std::string folder;
         ~Cleanup() { RemoveLargeTree(folder); }

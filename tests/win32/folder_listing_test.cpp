@@ -73,7 +73,7 @@ TEST_F(FolderListingTest, LongNamesAndPathsBeyondTheOldLimitAreListedWhole) {
 
 TEST_F(FolderListingTest, TwelveThousandEntriesAreAllListedInOrder) {
     const int files = 12000;
-    for (int i = files - 1; i >= 0; --i) MakeFile(Root + "file " + std::to_string(100000 + i));
+    ASSERT_NO_FATAL_FAILURE(MakeNumberedFiles(Root, "file ", 100000 + files - 1, 100000));
 
     ShowRoot();
 

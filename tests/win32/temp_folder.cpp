@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/common/file_tree.h"
+#include "tests/host/host_side.h"
 
 namespace {
 
@@ -49,6 +50,24 @@ void MakeFile(const std::string& path, DWORD attributes) {
                               attributes ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) ADD_FAILURE() << "cannot make file " << path;
     else CloseHandle(file);
+}
+
+void MakeNumberedFiles(const std::string& folder, const std::string& prefix, int first, int last) {
+    int step = first <= last ? 1 : -1;
+    if (!UnderWine()) {
+        for (int i = first; i != last + step; i += step) MakeFile(folder + prefix + std::to_string(i));
+        return;
+    }
+    std::string hostFolder = HostPath(Extended(folder));
+    std::string host = hostFolder.empty() ? std::string() : ShellQuoted(hostFolder);
+    std::string name = ShellQuoted(prefix);
+    ASSERT_FALSE(host.empty() || name.empty()) << "no host path for " << folder + prefix;
+    // The shell's own loop: names may hold spaces, and the script may hold
+    // neither a backslash nor a double quote to split them by lines.
+    std::string script = "cd " + host + " && i=" + std::to_string(first) + " && while :; do : > " + name +
+                         "$i || exit 1; [ $i -eq " + std::to_string(last) + " ] && break; i=$((i + " +
+                         std::to_string(step) + ")); done";
+    ASSERT_EQ(RunHostShell(script, 60000), 0) << script;
 }
 
 void RenameEntry(const std::string& from, const std::string& to) {

@@ -7,7 +7,6 @@
 
 #include "browse/listing_text.h"
 #include "tests/common/clipboard_text.h"
-#include "tests/host/host_side.h"
 #include "tests/win32/real_system.h"
 
 namespace {
@@ -81,14 +80,6 @@ TEST_F(DeepAndLargeTest, APathOfMoreThanAThousandCharactersOpensLevelByLevelAndB
         EXPECT_EQ(GetRowText(GetSelectedRow()), LevelName(level));
         EXPECT_TRUE(IsButtonEnabled(ShowButtonId));
     }
-}
-
-// Removing them one by one through Wine takes over half a minute; the host
-// does it in about a second.
-void RemoveLargeTree(const std::string& folder) {
-    if (UnderWine())
-        RunHostShell("rm -rf " + ShellQuoted(HostPath(std::wstring(folder.begin(), folder.end()))), 60000);
-    RemoveTree(folder);
 }
 
 TEST_F(DeepAndLargeTest, AHundredThousandEntriesAreOpenedAndListedToTheClipboardWhole) {

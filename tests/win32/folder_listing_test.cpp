@@ -85,6 +85,7 @@ TEST_F(FolderListingTest, TwelveThousandEntriesAreAllListedInOrder) {
     EXPECT_EQ(ShownEntries[files], "file 111999");
     EXPECT_EQ(RowCount(), files);
     EXPECT_EQ(GetRowText(files - 1), "file 111999");
+    RemoveLargeTree(Root);
 }
 
 TEST_F(FolderListingTest, AnEmptyOrMissingFolderGivesNoEntries) {

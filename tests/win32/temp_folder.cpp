@@ -76,3 +76,9 @@ void RenameEntry(const std::string& from, const std::string& to) {
 }
 
 void RemoveTree(const std::string& path) { RemoveFolderTree(Extended(path)); }
+
+void RemoveLargeTree(const std::string& path) {
+    std::string host = UnderWine() ? HostPath(Extended(path)) : std::string();
+    if (!host.empty()) RunHostShell("rm -rf " + ShellQuoted(host), 60000);
+    RemoveTree(path);
+}

@@ -21,6 +21,10 @@ void MakeFile(const std::string& path, DWORD attributes = 0);
 // in seconds.
 void MakeNumberedFiles(const std::string& folder, const std::string& prefix, int first, int last);
 
+// RemoveTree for a folder of thousands of entries: under Wine, removing them
+// one by one takes seconds per ten thousand, so the host removes them first.
+void RemoveLargeTree(const std::string& path);
+
 // Gives a file or folder another name, as another program would.
 void RenameEntry(const std::string& from, const std::string& to);
 

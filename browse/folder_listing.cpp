@@ -108,7 +108,10 @@ void SortEntries(std::string* first, std::string* last) {
     for (size_t i = 0; i < count; ++i) Keys[i] = MakeKey(first[i]);
     std::sort(Keys.begin(), Keys.end(), KeyLess);
     if (Sorted.size() < count) Sorted.resize(count);
-    for (size_t i = 0; i < count; ++i) Sorted[i].swap(*Keys[i].entry);
+    // Copied into the scratch string of the same index and then exchanged
+    // with that slot: each slot's storage stays laid out in slot order, so
+    // the next listing reads the table sequentially instead of scattered.
+    for (size_t i = 0; i < count; ++i) Sorted[i].assign(*Keys[i].entry);
     for (size_t i = 0; i < count; ++i) first[i].swap(Sorted[i]);
 }
 

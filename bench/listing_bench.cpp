@@ -27,6 +27,11 @@ double Now() {
     return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
+double Median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 template <typename Work>
 double MedianMs(int repetitions, Work work) {
     std::vector<double> times;
@@ -35,8 +40,7 @@ double MedianMs(int repetitions, Work work) {
         work();
         times.push_back(Now() - start);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 
 void Touch(const std::wstring& path) {
@@ -122,19 +126,28 @@ Figures Measure(const std::wstring& base, int files, int repetitions) {
     std::string path = Ansi(folder) + "\\";
     Figures f = {files, 0, 0, 0, 0, 0};
     BareWalk(folder);   // warm the caches alike for every figure
-    f.bare = MedianMs(repetitions, [&] { BareWalk(folder); });
-    f.list = MedianMs(repetitions, [&] { ShownEntryCount = ListFolder(path); });
     CurrentPath = path;
-    f.refill = MedianMs(repetitions, [&] {
-        ShownEntryCount = ListFolder(path);
-        RefillEntryList();
-    });
-    std::string text;
-    f.text = MedianMs(repetitions, [&] { text = BuildListingText(); });
+    // Taken in turns within each repetition, so that a slow moment of the
+    // machine falls on all of them alike rather than on one.
+    std::vector<double> bare, list, refill, text;
+    std::string listing;
+    for (int i = 0; i < repetitions; ++i) {
+        bare.push_back(MedianMs(1, [&] { BareWalk(folder); }));
+        list.push_back(MedianMs(1, [&] { ShownEntryCount = ListFolder(path); }));
+        refill.push_back(MedianMs(1, [&] {
+            ShownEntryCount = ListFolder(path);
+            RefillEntryList();
+        }));
+        text.push_back(MedianMs(1, [&] { listing = BuildListingText(); }));
+    }
+    f.bare = Median(bare);
+    f.list = Median(list);
+    f.refill = Median(refill);
+    f.text = Median(text);
     // The interpreter is slow under Wine; three runs give its median.
     f.dir = MedianMs(std::min(repetitions, 3), [&] { DirListing(folder, base + L"\\dir.txt"); });
     std::printf("entries %d listed %d, listing text %u bytes\n", files + 300, static_cast<int>(ShownEntryCount),
-                static_cast<unsigned>(text.size()));
+                static_cast<unsigned>(listing.size()));
     const char* names[] = {"bare", "list", "refill", "text", "dir"};
     double values[] = {f.bare, f.list, f.refill, f.text, f.dir};
     for (int i = 0; i < 5; ++i) std::printf("%s %d %.1f ms\n", names[i], files, values[i]);

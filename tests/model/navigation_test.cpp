@@ -32,19 +32,23 @@ protected:
     }
     bool Enabled(int id) { return fake::Enabled[id]; }
     RowData Data(int row) { return fake::Rows.at(row).data; }
+
+    // The drive list as it must look, with `selected` the row selected.
+    void ExpectDriveList(int selected) {
+        EXPECT_EQ(CurrentPath, "");
+        EXPECT_EQ(fake::PathLabel, "");
+        EXPECT_EQ(fake::RowTexts(), (Names{"C:", "D:"}));
+        EXPECT_EQ(Data(0), 1);
+        EXPECT_EQ(Data(1), 1);
+        EXPECT_EQ(fake::Selected, selected);
+        EXPECT_FALSE(Enabled(BackButtonId));
+        EXPECT_FALSE(Enabled(ListButtonId));
+        EXPECT_TRUE(Enabled(ShowButtonId));
+        EXPECT_EQ(fake::StatusText, " 2 drives");
+    }
 };
 
-TEST_F(Navigation, StartsAtTheDriveList) {
-    EXPECT_EQ(fake::RowTexts(), (Names{"C:", "D:"}));
-    EXPECT_EQ(Data(0), 1);
-    EXPECT_EQ(Data(1), 1);
-    EXPECT_EQ(fake::Selected, 0);
-    EXPECT_FALSE(Enabled(BackButtonId));
-    EXPECT_FALSE(Enabled(ListButtonId));
-    EXPECT_TRUE(Enabled(ShowButtonId));
-    EXPECT_EQ(fake::StatusText, " 2 drives");
-    EXPECT_EQ(CurrentPath, "");
-}
+TEST_F(Navigation, StartsAtTheDriveList) { ExpectDriveList(0); }
 
 TEST_F(Navigation, ShowOpensADriveThenAFolder) {
     fake::Selected = 1;
@@ -125,15 +129,7 @@ TEST_F(Navigation, BackReselectsTheFolderLeftThenTheDrive) {
     EXPECT_EQ(fake::Selected, 0);   // Projects
 
     HandleCommand(BackButtonId, 0);
-    EXPECT_EQ(CurrentPath, "");
-    EXPECT_EQ(fake::PathLabel, "");
-    EXPECT_EQ(fake::RowTexts(), (Names{"C:", "D:"}));
-    EXPECT_EQ(Data(1), 1);
-    EXPECT_EQ(fake::Selected, 1);
-    EXPECT_FALSE(Enabled(BackButtonId));
-    EXPECT_FALSE(Enabled(ListButtonId));
-    EXPECT_TRUE(Enabled(ShowButtonId));
-    EXPECT_EQ(fake::StatusText, " 2 drives");
+    ExpectDriveList(1);
 }
 
 TEST_F(Navigation, BackWhenTheFolderLeftIsGoneSelectsNothing) {

@@ -1,10 +1,18 @@
 #include "tests/common/file_tree.h"
 
-#include <windows.h>
+#include <gtest/gtest.h>
 
 #include "tests/host/host_side.h"
 
 namespace {
+
+std::wstring Wide(const std::string& text) {
+    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(length, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+    wide.resize(length - 1);
+    return wide;
+}
 
 void RemoveEnumerable(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
@@ -34,3 +42,24 @@ void RemoveFolderTree(const std::wstring& folder) {
     std::string host = ShellQuoted(HostPath(folder));
     if (host.size() > 2) RunHostShell("rm -rf " + host);
 }
+
+std::wstring ExtendedPath(const std::string& path) {
+    std::wstring wide = Wide(path);
+    if (!wide.empty() && wide.back() == L'\\') wide.pop_back();
+    return L"\\\\?\\" + wide;
+}
+
+void MakeFolder(const std::string& path, DWORD attributes) {
+    std::wstring wide = ExtendedPath(path);
+    if (!CreateDirectoryW(wide.c_str(), nullptr)) ADD_FAILURE() << "cannot make folder " << path;
+    if (attributes) SetFileAttributesW(wide.c_str(), attributes | FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void MakeFile(const std::string& path, DWORD attributes) {
+    HANDLE file = CreateFileW(ExtendedPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              attributes ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) ADD_FAILURE() << "cannot make file " << path;
+    else CloseHandle(file);
+}
+
+void RemoveTree(const std::string& path) { RemoveFolderTree(ExtendedPath(path)); }

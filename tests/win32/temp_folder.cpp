@@ -4,26 +4,7 @@
 
 #include <string>
 
-#include "tests/common/file_tree.h"
 #include "tests/host/host_side.h"
-
-namespace {
-
-std::wstring Wide(const std::string& text) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(length - 1);
-    return wide;
-}
-
-std::wstring Extended(const std::string& path) {
-    std::wstring wide = Wide(path);
-    if (!wide.empty() && wide.back() == L'\\') wide.pop_back();
-    return L"\\\\?\\" + wide;
-}
-
-}  // namespace
 
 std::string MakeTempFolder() {
     static int made = 0;
@@ -39,26 +20,13 @@ std::string MakeTempFolder() {
     return path + "\\";
 }
 
-void MakeFolder(const std::string& path, DWORD attributes) {
-    std::wstring wide = Extended(path);
-    if (!CreateDirectoryW(wide.c_str(), nullptr)) ADD_FAILURE() << "cannot make folder " << path;
-    if (attributes) SetFileAttributesW(wide.c_str(), attributes | FILE_ATTRIBUTE_DIRECTORY);
-}
-
-void MakeFile(const std::string& path, DWORD attributes) {
-    HANDLE file = CreateFileW(Extended(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              attributes ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) ADD_FAILURE() << "cannot make file " << path;
-    else CloseHandle(file);
-}
-
 void MakeNumberedFiles(const std::string& folder, const std::string& prefix, int first, int last) {
     int step = first <= last ? 1 : -1;
     if (!UnderWine()) {
         for (int i = first; i != last + step; i += step) MakeFile(folder + prefix + std::to_string(i));
         return;
     }
-    std::string hostFolder = HostPath(Extended(folder));
+    std::string hostFolder = HostPath(ExtendedPath(folder));
     std::string host = hostFolder.empty() ? std::string() : ShellQuoted(hostFolder);
     std::string name = ShellQuoted(prefix);
     ASSERT_FALSE(host.empty() || name.empty()) << "no host path for " << folder + prefix;
@@ -71,14 +39,12 @@ void MakeNumberedFiles(const std::string& folder, const std::string& prefix, int
 }
 
 void RenameEntry(const std::string& from, const std::string& to) {
-    if (!MoveFileExW(Extended(from).c_str(), Extended(to).c_str(), 0))
+    if (!MoveFileExW(ExtendedPath(from).c_str(), ExtendedPath(to).c_str(), 0))
         ADD_FAILURE() << "cannot rename " << from << " to " << to;
 }
 
-void RemoveTree(const std::string& path) { RemoveFolderTree(Extended(path)); }
-
 void RemoveLargeTree(const std::string& path) {
-    std::string host = UnderWine() ? HostPath(Extended(path)) : std::string();
+    std::string host = UnderWine() ? HostPath(ExtendedPath(path)) : std::string();
     if (!host.empty()) RunHostShell("rm -rf " + ShellQuoted(host), 60000);
     RemoveTree(path);
 }

@@ -1,18 +1,15 @@
 // Real folders and files for the tests, made under the system's temporary
-// folder and removed afterwards. Paths are full ANSI paths; every call goes
-// through the "\\?\" form so that long paths can be made and removed
-// without relying on the code under test.
+// folder and removed afterwards.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "tests/common/file_tree.h"
+
 // A new, empty folder with a name of its own; its path ends in "\".
 std::string MakeTempFolder();
-
-void MakeFolder(const std::string& path, DWORD attributes = 0);
-void MakeFile(const std::string& path, DWORD attributes = 0);
 
 // Makes the files `prefix` followed by each number from `first` to `last`
 // (counting down when `last` is the smaller), in that order, in `folder`.
@@ -27,7 +24,3 @@ void RemoveLargeTree(const std::string& path);
 
 // Gives a file or folder another name, as another program would.
 void RenameEntry(const std::string& from, const std::string& to);
-
-// Removes a folder and everything in it, hidden and read-only entries too,
-// and under Wine host links that lead nowhere.
-void RemoveTree(const std::string& path);

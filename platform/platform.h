@@ -74,7 +74,9 @@ void ReturnFocus();                            // foreground + focus the list
 // ---- clipboard and messages -----------------------------------------------
 
 // Places `text` on the clipboard as CF_TEXT. False when nothing was placed
-// (clipboard busy, no memory); the clipboard then keeps what it held.
+// (clipboard busy, no memory): the clipboard then keeps what it held, except
+// when the system refuses the text after the clipboard has been emptied,
+// which leaves it empty.
 bool CopyTextToClipboard(const std::string& text);
 
 enum MessageKind { InformationMessage, WarningMessage };

@@ -25,6 +25,9 @@ HGLOBAL TextBlock(const std::string& text) {
 }  // namespace
 
 bool CopyTextToClipboard(const std::string& text) {
+    // Everything that can fail is tried before the clipboard is emptied, so
+    // a failure leaves what it held. Only SetClipboardData can still refuse
+    // the block afterwards, and then the clipboard is left empty.
     HGLOBAL block = TextBlock(text);
     if (!block) return false;
     // With no owner, EmptyClipboard leaves the clipboard ownerless and
@@ -33,7 +36,11 @@ bool CopyTextToClipboard(const std::string& text) {
         GlobalFree(block);
         return false;
     }
-    EmptyClipboard();
+    if (!EmptyClipboard()) {
+        CloseClipboard();
+        GlobalFree(block);
+        return false;
+    }
     HANDLE placed = SetClipboardData(CF_TEXT, block);
     CloseClipboard();
     // Once placed, the block belongs to the clipboard.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "browse/path_text.h"
 #include "browse/shown_entries.h"
 #include "platform/platform.h"
 
@@ -132,7 +133,7 @@ int CompareEntryKeys(const std::string& a, const std::string& b) {
 
 int32_t ListFolder(const std::string& path) {
     std::string pattern = path;
-    if (!pattern.empty() && (pattern.back() == '\\' || pattern.back() == ':')) pattern += "*.*";
+    if (EndsWithCharacter(pattern, '\\') || EndsWithCharacter(pattern, ':')) pattern += "*.*";
 
     int32_t count = 0;
     bool needsSorting = false;

@@ -3,6 +3,7 @@
 #include "browse/drives.h"
 #include "browse/folder_listing.h"
 #include "browse/listing_text.h"
+#include "browse/path_text.h"
 #include "browse/shown_entries.h"
 
 std::string CurrentPath;
@@ -82,9 +83,9 @@ void ShowCommand() {
 void BackCommand() {
     if (CurrentPath.empty()) return;   // Back is disabled at the drive list
     EnableButton(ShowButtonId, true);
-    CurrentPath.pop_back();
+    CurrentPath.erase(LastCharacterAt(CurrentPath));   // the trailing "\"
     std::string reselect;
-    size_t slash = CurrentPath.rfind('\\');
+    size_t slash = LastBackslashAt(CurrentPath);
     if (slash != std::string::npos) {
         reselect = CurrentPath.substr(slash + 1);
         CurrentPath.erase(slash + 1);

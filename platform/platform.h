@@ -27,6 +27,13 @@ typedef intptr_t RowData;
 
 const int ListError = -1;   // what the list answers for "no such row"
 
+// ---- text -----------------------------------------------------------------
+
+// True when `byte` begins a two-byte character in the ANSI code page. In
+// the double-byte code pages the second byte of a character may be "\" or
+// an ASCII letter, so ANSI text is read a character at a time.
+bool IsLeadByte(char byte);
+
 // ---- file system ----------------------------------------------------------
 
 // True when the drive "<letter>:" can be made the current directory. Runs

@@ -2,13 +2,7 @@
 
 #include <windows.h>
 
-namespace {
-
-// Below this length the plain form is accepted by every call we make; the
-// smallest limit is the one for folder paths, MAX_PATH - 12.
-const size_t LongPathLength = MAX_PATH - 12;
-
-}  // namespace
+#include "platform/platform.h"
 
 std::wstring WideFromAnsi(const std::string& text) {
     if (text.empty()) return std::wstring();
@@ -29,9 +23,11 @@ std::string AnsiFromWide(const wchar_t* text) {
 }
 
 std::wstring SystemPath(const std::string& path) {
-    std::wstring wide = WideFromAnsi(path);
-    // The prefix turns off the system's path parsing, which is safe because
-    // the model only ever builds full paths without "." or ".." parts.
-    if (wide.size() >= LongPathLength) wide.insert(0, L"\\\\?\\");
-    return wide;
+    // The prefix turns the system's path rewriting off: without it a name
+    // with a trailing dot or blank loses them, a device name such as CON or
+    // aux.txt names the device, and a long path is refused. Safe because the
+    // model only builds full paths without "." or ".." parts.
+    return L"\\\\?\\" + WideFromAnsi(path);
 }
+
+bool IsLeadByte(char byte) { return IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(byte)) != FALSE; }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/clipboard_text.h"
+#include "tests/common/file_tree.h"
 #include "tests/e2e/fixture_drive.h"
 #include "tests/e2e/reference_dialog.h"
 #include "tests/e2e/screen_picture.h"
@@ -39,6 +41,35 @@ class Browsing : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(w.Start()); }
     Wendrel w;
+};
+
+// Folders and files that one test adds to the fixture drive before the
+// program starts, removed after it; paths from the drive's root, folders
+// ending in "\". The first one holds all others.
+class ExtraFolder : public Browsing {
+protected:
+    void TearDown() override {
+        if (!top_.empty()) RemoveTree(top_);
+    }
+    void Add(const std::vector<std::string>& paths) {
+        top_ = Root() + paths.front();
+        for (const std::string& path : paths) {
+            if (path.back() == '\\') MakeFolder(Root() + path);
+            else MakeFile(Root() + path);
+        }
+    }
+    // Lists the shown folder and closes the confirmation.
+    void List() {
+        w.Click(ListButtonId);
+        HWND box = w.WaitForMessageBox();
+        ASSERT_NE(nullptr, box);
+        CloseMessageBox(box);
+        EXPECT_TRUE(Eventually([&] { return !IsWindow(box); }));
+        EXPECT_TRUE(w.Settle());
+    }
+
+private:
+    std::string top_;
 };
 
 TEST_F(Browsing, EnterDoubleClickAndShowOpenTheSelectedRow) {
@@ -271,6 +302,61 @@ int LastInkOf(const char* text, UINT prefix, HFONT font) {
     DeleteObject(bitmap);
     DeleteDC(dc);
     return last;
+}
+
+// A folder named by another system with a trailing dot, which the plain
+// path rules would shorten to a name that does not exist.
+class TrailingDot : public ExtraFolder {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(Add({"Names\\", "Names\\trail.\\", "Names\\trail.\\inside.txt"}));
+        ExtraFolder::SetUp();
+    }
+};
+
+TEST_F(TrailingDot, OpensAndListsItsFiles) {
+    ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
+    ASSERT_TRUE(w.Open("Names"));
+    ASSERT_EQ(Rows{"trail."}, w.Rows());
+    EXPECT_NE(0, w.RowData(0));
+    ASSERT_TRUE(w.Open("trail."));
+    ExpectFolderView(w, Root() + "Names\\trail.\\", Rows{"inside.txt"});
+    EXPECT_EQ(" 1 Objects", w.Text(StatusBarId));
+    ASSERT_NO_FATAL_FAILURE(List());
+    EXPECT_EQ("Listing for " + Root() + "Names\\trail.\\\r\n\r\n   Files\r\ninside.txt\r\n", ClipboardText());
+    w.Click(BackButtonId);
+    EXPECT_EQ("trail.", w.SelectedText());
+}
+
+// Run under code page 932 (Wine with a Japanese locale), where these two
+// characters end in the byte of "\".
+class CodePage932 : public ExtraFolder {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(932u, GetACP()) << "needs the Japanese ANSI code page";
+        ASSERT_NO_FATAL_FAILURE(Add({hyo + "\\", hyo + "\\x.txt", hyo + "\\" + so + "\\", hyo + "\\" + so + "\\a.txt"}));
+        ExtraFolder::SetUp();
+    }
+    const std::string hyo = "\x95\x5C", so = "\x83\x5C";
+};
+
+TEST_F(CodePage932, BackFromNamesEndingInTheBackslashByte) {
+    ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
+    ASSERT_TRUE(w.Open(hyo));
+    ExpectFolderView(w, Root() + hyo + "\\", Rows{so, "x.txt"});
+    ASSERT_TRUE(w.Open(so));
+    ExpectFolderView(w, Root() + hyo + "\\" + so + "\\", Rows{"a.txt"});
+    ASSERT_NO_FATAL_FAILURE(List());
+    EXPECT_EQ("Listing for " + Root() + hyo + "\\" + so + "\\\r\n\r\n   Files\r\na.txt\r\n", ClipboardText());
+
+    w.Click(BackButtonId);
+    ExpectFolderView(w, Root() + hyo + "\\", Rows{so, "x.txt"});
+    EXPECT_EQ(so, w.SelectedText());
+    EXPECT_EQ(" 2 Objects", w.Text(StatusBarId));
+    w.Click(BackButtonId);
+    ExpectFolderView(w, Root(), Rows{"Alpha", "Empty", "Work", hyo, "readme.txt"});
+    EXPECT_EQ(hyo, w.SelectedText());
+    EXPECT_EQ(" 5 Objects", w.Text(StatusBarId));
 }
 
 // Names are shown as they are: an ampersand is drawn, not taken as the

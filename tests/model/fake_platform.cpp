@@ -22,6 +22,7 @@ int FocusReturns = 0;
 std::string PathLabel;
 std::string StatusText;
 std::vector<std::string> Commands;
+int CodePage = 0;
 bool ClipboardBusy = false;
 std::string Clipboard;
 std::vector<Message> Messages;
@@ -40,6 +41,7 @@ void Reset() {
     PathLabel.clear();
     StatusText.clear();
     Commands.clear();
+    CodePage = 0;
     ClipboardBusy = false;
     Clipboard.clear();
     Messages.clear();
@@ -77,6 +79,12 @@ std::vector<std::string> Shown() {
 }  // namespace fake
 
 using namespace fake;
+
+// Code page 932's lead bytes.
+bool IsLeadByte(char byte) {
+    unsigned char b = static_cast<unsigned char>(byte);
+    return CodePage == 932 && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC));
+}
 
 bool ProbeDrive(char letter) { return Drives.count(letter) != 0; }
 
@@ -158,10 +166,19 @@ std::string GetRowText(int row) {
     return Rows[row].text;
 }
 
+// Letter case is ignored for one-byte characters only: the second byte of
+// a double-byte character is no letter.
 static bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (IsLeadByte(a[i]) && i + 1 < a.size()) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+            ++i;
+        } else if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 int FindRowExact(const std::string& text) {

@@ -43,6 +43,10 @@ extern std::string PathLabel;
 extern std::string StatusText;
 extern std::vector<std::string> Commands;      // re-sent commands, in order
 
+// The ANSI code page: 0 for a single-byte one, 932 for the Japanese one,
+// whose characters may be two bytes long.
+extern int CodePage;
+
 extern bool ClipboardBusy;
 extern std::string Clipboard;
 extern std::vector<Message> Messages;

@@ -203,6 +203,27 @@ TEST_F(Navigation, LongNamesAreOpenedAndReselectedWhole) {
     EXPECT_EQ(fake::RowTexts().at(0), longName);
 }
 
+TEST_F(Navigation, BackReadsDoubleBytePathsByCharacter) {
+    // In code page 932 each is one character whose second byte is that of "\\".
+    const std::string hyo = "\x95\x5C", so = "\x83\x5C";
+    fake::CodePage = 932;
+    fake::AddFolder("D:\\", {hyo + "\\"});
+    fake::AddFolder("D:\\" + hyo + "\\", {so + "\\", "x.txt"});
+    Open(1);
+    Open(1);
+    Open(0);
+    ASSERT_EQ(CurrentPath, "D:\\" + hyo + "\\" + so + "\\");
+
+    HandleCommand(BackButtonId, 0);
+    EXPECT_EQ(CurrentPath, "D:\\" + hyo + "\\");
+    EXPECT_EQ(fake::Patterns.back(), CurrentPath + "*.*");
+    EXPECT_EQ(fake::Selected, 0);
+    EXPECT_EQ(fake::StatusText, " 2 Objects");
+    HandleCommand(BackButtonId, 0);
+    EXPECT_EQ(fake::RowTexts(), (Names{"Projects", hyo, "readme.txt"}));
+    EXPECT_EQ(fake::Selected, 1);
+}
+
 TEST_F(Navigation, OtherCommandsAndNotificationsDoNothing) {
     HandleCommand(2, 0);                   // Escape
     HandleCommand(EntryListBoxId, 4);      // focus notifications

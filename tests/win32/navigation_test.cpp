@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "browse/drives.h"
+#include "browse/listing_text.h"
+#include "tests/host/host_side.h"
 #include "tests/win32/real_system.h"
 
 namespace {
@@ -122,6 +124,81 @@ TEST_F(NavigationTest, TheDrivesOfTheSystemAreListedAndOpened) {
     EXPECT_FALSE(IsButtonEnabled(BackButtonId));
     EXPECT_FALSE(IsButtonEnabled(ListButtonId));
     EXPECT_EQ(DiscoverDrives(), static_cast<int32_t>(drives.size()));
+}
+
+// Names that other systems make and the plain path rules rewrite: a
+// trailing dot or blank is dropped, a device name names the device.
+TEST_F(NavigationTest, NamesThatPlainPathsRewriteOpenAsTheyAreNamed) {
+    const std::vector<std::string> names = {"aux", "CON", "LPT9.log", "nul.txt", "space ", "trail."};
+    std::string script = "cd " + ShellQuoted(HostPath(std::wstring(Root.begin(), Root.end())));
+    for (const std::string& name : names)
+        script += " && mkdir " + ShellQuoted(name) + " && : > " + ShellQuoted(name + "/inside.txt");
+    ASSERT_EQ(RunHostShell(script), 0) << script;
+    MakeFile(Root + "file.txt");
+    ShowRoot();
+
+    std::vector<std::string> rows = names;
+    rows.push_back("file.txt");
+    ASSERT_EQ(RowTexts(), rows);
+    for (const std::string& name : names) {
+        int row = FindRowExact(name);
+        EXPECT_EQ(GetRowData(row), FolderIcon) << name;
+        OpenRow(name);
+        EXPECT_EQ(CurrentPath, Root + name + "\\");
+        EXPECT_EQ(RowTexts(), std::vector<std::string>{"inside.txt"}) << name;
+        BackCommand();
+        EXPECT_EQ(GetSelectedRow(), row) << name;
+    }
+    EXPECT_EQ(BuildListingText(), "Listing for " + Root +
+                                      "\r\n\r\n   Folders\r\naux\r\nCON\r\nLPT9.log\r\nnul.txt\r\nspace \r\ntrail.\r\n"
+                                      "\r\n   Files\r\nfile.txt\r\n");
+}
+
+// Run under code page 932 (Wine with a Japanese locale), where these two
+// characters end in the byte of "\".
+class CodePage932 : public RealSystemTest {
+protected:
+    void SetUp() override {
+        RealSystemTest::SetUp();
+        ASSERT_EQ(GetACP(), 932u) << "needs the Japanese ANSI code page";
+    }
+    const std::string hyo = "\x95\x5C", so = "\x83\x5C";
+};
+
+TEST_F(CodePage932, BackFromNamesEndingInTheBackslashByteInALongPath) {
+    // Five levels of fifty such characters lead beyond the old path limit.
+    std::string level, top = Root;
+    for (int i = 0; i < 50; ++i) level += hyo;
+    for (int depth = 0; depth < 5; ++depth) {
+        top += level + "\\";
+        MakeFolder(top);
+    }
+    MakeFolder(top + "keep");
+    MakeFolder(top + hyo);
+    MakeFile(top + hyo + "\\x.txt");
+    MakeFolder(top + hyo + "\\" + so);
+    MakeFile(top + hyo + "\\" + so + "\\a.txt");
+    CurrentPath = top;
+    ShownEntryCount = ListFolder(top);
+    RefillEntryList();
+    OpenRow(hyo);
+    EXPECT_EQ(RowTexts(), (std::vector<std::string>{so, "x.txt"}));
+    OpenRow(so);
+    EXPECT_EQ(CurrentPath, top + hyo + "\\" + so + "\\");
+    EXPECT_EQ(BuildListingText(), "Listing for " + CurrentPath + "\r\n\r\n   Files\r\na.txt\r\n");
+
+    BackCommand();
+    EXPECT_EQ(CurrentPath, top + hyo + "\\");
+    EXPECT_EQ(PathLabelText(), CurrentPath);
+    EXPECT_EQ(GetRowText(GetSelectedRow()), so);
+    EXPECT_EQ(StatusBarText(), " 2 Objects");
+    BackCommand();
+    EXPECT_EQ(CurrentPath, top);
+    EXPECT_EQ(GetRowText(GetSelectedRow()), hyo);
+    EXPECT_EQ(StatusBarText(), " 2 Objects");
+    BackCommand();
+    EXPECT_EQ(CurrentPath, top.substr(0, top.size() - level.size() - 1));
+    EXPECT_EQ(GetRowText(GetSelectedRow()), level);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "browse/folder_listing.h"
 
 #include <algorithm>
+#include <new>
 
 #include "browse/path_text.h"
 #include "browse/shown_entries.h"
@@ -25,7 +26,8 @@ int EntryGroup(const std::string& entry) {
 
 bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
 
-// Stores `key` in slot `slot`, reusing the slot's storage.
+// Stores the entry in slot `slot`, reusing the slot's storage. When memory
+// runs out the slots up to `slot` - 1 are untouched.
 void StoreEntry(int32_t slot, bool folder, const std::string& name) {
     if (ShownEntries.size() <= static_cast<size_t>(slot))
         ShownEntries.resize(std::max<size_t>(slot + 1, ShownEntries.size() * 2));
@@ -105,14 +107,22 @@ std::vector<std::string> Sorted;
 
 void SortEntries(std::string* first, std::string* last) {
     size_t count = static_cast<size_t>(last - first);
-    Keys.resize(count);
-    for (size_t i = 0; i < count; ++i) Keys[i] = MakeKey(first[i]);
-    std::sort(Keys.begin(), Keys.end(), KeyLess);
-    if (Sorted.size() < count) Sorted.resize(count);
-    // Copied into the scratch string of the same index and then exchanged
-    // with that slot: each slot's storage stays laid out in slot order, so
-    // the next listing reads the table sequentially instead of scattered.
-    for (size_t i = 0; i < count; ++i) Sorted[i].assign(*Keys[i].entry);
+    try {
+        Keys.resize(count);
+        for (size_t i = 0; i < count; ++i) Keys[i] = MakeKey(first[i]);
+        std::sort(Keys.begin(), Keys.end(), KeyLess);
+        if (Sorted.size() < count) Sorted.resize(count);
+        // Copied into the scratch string of the same index and then
+        // exchanged with that slot: each slot's storage stays laid out in
+        // slot order, so the next listing reads the table sequentially.
+        for (size_t i = 0; i < count; ++i) Sorted[i].assign(*Keys[i].entry);
+    } catch (const std::bad_alloc&) {
+        // Nothing has moved yet. Sorting the strings in place is slower but
+        // needs no memory, so a folder that fills the memory still lists
+        // in order.
+        std::sort(first, last, EntryLess);
+        return;
+    }
     for (size_t i = 0; i < count; ++i) first[i].swap(Sorted[i]);
 }
 
@@ -131,30 +141,38 @@ int CompareEntryKeys(const std::string& a, const std::string& b) {
     return tie;
 }
 
+bool ListingCutShort = false;
+
 int32_t ListFolder(const std::string& path) {
     std::string pattern = path;
     if (EndsWithCharacter(pattern, '\\') || EndsWithCharacter(pattern, ':')) pattern += "*.*";
 
+    ListingCutShort = false;
     int32_t count = 0;
     bool needsSorting = false;
     std::string name;
     std::string fullPath;
-    FolderSearch* search = StartFolderSearch(pattern, name);
-    if (search) {
-        bool more = true;
+    FolderSearch* search = nullptr;
+    try {
+        search = StartFolderSearch(pattern, name);
+        bool more = search != nullptr;
         while (more) {
             if (!IsDotEntry(name)) {
                 fullPath.assign(path).append(name);
                 bool folder = IsFolderPath(fullPath);
+                StoreEntry(count + 1, folder, name);
                 ++count;
-                StoreEntry(count, folder, name);
                 if (count > 1 && EntryLess(ShownEntries[count], ShownEntries[count - 1]))
                     needsSorting = true;
             }
             more = ContinueFolderSearch(search, name);
         }
-        EndFolderSearch(search);
+    } catch (const std::bad_alloc&) {
+        // The entries stored so far are listed; the caller says that
+        // there were more.
+        ListingCutShort = true;
     }
+    if (search) EndFolderSearch(search);
 
     // The group is part of the comparison, so "~" names need no stand-in
     // byte while sorting and a name is never rewritten.

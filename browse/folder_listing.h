@@ -10,6 +10,10 @@
 // which case the table keeps its previous entries.
 int32_t ListFolder(const std::string& path);
 
+// Set when the last listing, or the rows made from it, ran out of memory
+// before the folder's end: what was stored so far is shown, the rest is not.
+extern bool ListingCutShort;
+
 // True when entry `a` lists before entry `b`: folders, then files beginning
 // with "~", then the other files; inside a group by CompareEntryKeys.
 bool EntryLess(const std::string& a, const std::string& b);

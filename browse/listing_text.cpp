@@ -1,5 +1,7 @@
 #include "browse/listing_text.h"
 
+#include <new>
+
 #include "browse/navigation.h"
 #include "browse/shown_entries.h"
 #include "platform/platform.h"
@@ -39,7 +41,13 @@ std::string BuildListingText() {
 }
 
 void ListCommand() {
-    if (CopyTextToClipboard(BuildListingText()))
+    bool placed;
+    try {
+        placed = CopyTextToClipboard(BuildListingText());
+    } catch (const std::bad_alloc&) {
+        placed = false;   // the text could not be built; the clipboard is untouched
+    }
+    if (placed)
         ShowMessage(Confirmation, InformationMessage);
     else
         ShowMessage(CopyFailed, WarningMessage);

@@ -1,5 +1,7 @@
 #include "browse/navigation.h"
 
+#include <new>
+
 #include "browse/drives.h"
 #include "browse/folder_listing.h"
 #include "browse/listing_text.h"
@@ -14,9 +16,24 @@ namespace {
 const int SelectionChanged = 1;   // LBN_SELCHANGE
 const int DoubleClicked = 2;      // LBN_DBLCLK
 
-void AddEntryRow(const std::string& entry, RowData data) {
+const char MoreThanListed[] =
+    "This folder has more entries than could be listed.\r\n"
+    "There was not enough memory for the rest; the list shows those that fit.";
+
+const char OutOfMemory[] = "There was not enough memory to finish this command.";
+
+// False when the list has no room left for the row.
+bool AddEntryRow(const std::string& entry, RowData data) {
     int row = AddRow(entry);
+    if (row < 0) return false;
     SetRowData(row, data);
+    return true;
+}
+
+void WarnIfCutShort() {
+    if (!ListingCutShort) return;
+    ListingCutShort = false;
+    ShowMessage(MoreThanListed, WarningMessage);
 }
 
 // A folder row is disabled like a file only when no icon could be loaded.
@@ -47,11 +64,19 @@ void RefillEntryList() {
     std::string text;
     for (int32_t i = 1; i <= ShownEntryCount; ++i) {
         const std::string& entry = ShownEntries[i];
+        bool added;
         if (IsFolderEntry(entry)) {
             text.assign(entry, 1, std::string::npos);
-            AddEntryRow(text, FolderIconHandle);
+            added = AddEntryRow(text, FolderIconHandle);
         } else {
-            AddEntryRow(entry, CurrentPath.empty() ? 1 : 0);
+            added = AddEntryRow(entry, CurrentPath.empty() ? 1 : 0);
+        }
+        if (!added) {
+            // The view, its count and a listing hold the rows that fit.
+            ShownEntryCount = i - 1;
+            SetStatusText(NumberText(ShownEntryCount) + " Objects");
+            ListingCutShort = true;
+            break;
         }
     }
     FinishRows();
@@ -76,6 +101,7 @@ void ShowCommand() {
         EnableButton(ListButtonId, true);
         RefillEntryList();
         SelectRow(0);
+        WarnIfCutShort();
     }
     DisableShowOnFileRow();
 }
@@ -100,6 +126,7 @@ void BackCommand() {
     SetPathLabel(CurrentPath);
     RefillEntryList();
     SelectRow(FindRowExact(reselect));
+    WarnIfCutShort();
 }
 
 void HandleCommand(int id, int code) {
@@ -112,9 +139,17 @@ void HandleCommand(int id, int code) {
         if (code == DoubleClicked) UpdateSelection(true);
         return;
     }
-    if (id == BackButtonId) BackCommand();
-    else if (id == ShowButtonId) ShowCommand();
-    else if (id == ListButtonId) ListCommand();
+    void (*command)();
+    if (id == BackButtonId) command = BackCommand;
+    else if (id == ShowButtonId) command = ShowCommand;
+    else if (id == ListButtonId) command = ListCommand;
     else return;
+    // A command that runs out of memory ends there and the program goes on;
+    // the listing and the List command say more where they can.
+    try {
+        command();
+    } catch (const std::bad_alloc&) {
+        ShowMessage(OutOfMemory, WarningMessage);
+    }
     ButtonEpilogue(id);
 }

@@ -4,7 +4,7 @@ std::vector<std::string> ShownEntries;
 int32_t ShownEntryCount = 0;
 
 void CreateShownEntries() {
-    ShownEntries.assign(InitialEntrySlots, std::string());
+    std::vector<std::string>(InitialEntrySlots).swap(ShownEntries);
     ShownEntryCount = 0;
 }
 

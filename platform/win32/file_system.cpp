@@ -32,8 +32,16 @@ FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
     HANDLE handle = FindFirstFileW(widePattern.c_str(), &found);
     SetErrorMode(previous);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
-    name = AnsiFromWide(found.cFileName);
-    return new FolderSearch{handle};
+    // Out of memory here would leave the search open with nobody to end it.
+    try {
+        name = AnsiFromWide(found.cFileName);
+        return new FolderSearch{handle};
+    } catch (...) {
+        previous = SetErrorMode(QuietErrorMode);
+        FindClose(handle);
+        SetErrorMode(previous);
+        throw;
+    }
 }
 
 bool ContinueFolderSearch(FolderSearch* search, std::string& name) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <new>
 #include <unordered_map>
 
 #include "browse/navigation.h"
@@ -23,6 +25,9 @@ std::string PathLabel;
 std::string StatusText;
 std::vector<std::string> Commands;
 int CodePage = 0;
+int FailingEntry = 0;
+size_t LargestAllocation = 0;
+size_t RowSpace = 0;
 bool ClipboardBusy = false;
 std::string Clipboard;
 std::vector<Message> Messages;
@@ -42,6 +47,9 @@ void Reset() {
     StatusText.clear();
     Commands.clear();
     CodePage = 0;
+    FailingEntry = 0;
+    LargestAllocation = 0;
+    RowSpace = 0;
     ClipboardBusy = false;
     Clipboard.clear();
     Messages.clear();
@@ -80,6 +88,17 @@ std::vector<std::string> Shown() {
 
 using namespace fake;
 
+void* operator new(std::size_t size) {
+    if (LargestAllocation != 0 && size > LargestAllocation) throw std::bad_alloc();
+    if (void* block = std::malloc(size ? size : 1)) return block;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+
 // Code page 932's lead bytes.
 bool IsLeadByte(char byte) {
     unsigned char b = static_cast<unsigned char>(byte);
@@ -95,15 +114,25 @@ static std::unordered_map<std::string, bool> Kinds;
 struct FolderSearch {
     std::vector<std::string> names;
     size_t next;
+    size_t entries;   // handed out so far, "." and ".." not counted
+};
+
+// The system's own bookkeeping is not the program's memory: a limit set by
+// a test does not apply to it.
+struct SystemMemory {
+    size_t limit = LargestAllocation;
+    SystemMemory() { LargestAllocation = 0; }
+    ~SystemMemory() { LargestAllocation = limit; }
 };
 
 FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
+    SystemMemory system;
     Patterns.push_back(pattern);
     if (pattern.size() < 3 || pattern.compare(pattern.size() - 3, 3, "*.*") != 0) return nullptr;
     std::string path = pattern.substr(0, pattern.size() - 3);
     auto found = Folders.find(path);
     if (found == Folders.end() || Unreadable.count(path)) return nullptr;
-    FolderSearch* search = new FolderSearch{{}, 1};
+    FolderSearch* search = new FolderSearch{{}, 1, 0};
     if (path.size() > 3) search->names = {".", ".."};
     Kinds.clear();
     for (const Entry& entry : found->second) {
@@ -114,14 +143,22 @@ FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
         delete search;
         return nullptr;
     }
-    ++OpenSearches;
     name = search->names[0];
+    if (name != "." && ++search->entries == static_cast<size_t>(FailingEntry)) {
+        delete search;
+        throw std::bad_alloc();
+    }
+    ++OpenSearches;
     return search;
 }
 
 bool ContinueFolderSearch(FolderSearch* search, std::string& name) {
     if (search->next >= search->names.size()) return false;
-    name = search->names[search->next++];
+    const std::string& next = search->names[search->next++];
+    if (FailingEntry != 0 && next != "." && next != ".." &&
+        ++search->entries == static_cast<size_t>(FailingEntry))
+        throw std::bad_alloc();
+    name = next;
     return true;
 }
 
@@ -146,6 +183,7 @@ void ResetRows(int, size_t) {
 void FinishRows() {}
 
 int AddRow(const std::string& text) {
+    if (RowSpace != 0 && Rows.size() >= RowSpace) return -2;   // LB_ERRSPACE
     Rows.push_back({text, 0});
     return static_cast<int>(Rows.size()) - 1;
 }

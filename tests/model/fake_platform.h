@@ -47,6 +47,15 @@ extern std::vector<std::string> Commands;      // re-sent commands, in order
 // whose characters may be two bytes long.
 extern int CodePage;
 
+// Running out of memory: the search throws std::bad_alloc when it reaches
+// entry number FailingEntry (counted from 1, "." and ".." not counted), as
+// the system's name conversion would; every allocation larger than
+// LargestAllocation bytes fails; the list takes at most RowSpace rows.
+// 0 turns each off.
+extern int FailingEntry;
+extern size_t LargestAllocation;
+extern size_t RowSpace;
+
 extern bool ClipboardBusy;
 extern std::string Clipboard;
 extern std::vector<Message> Messages;

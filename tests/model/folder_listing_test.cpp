@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "browse/folder_listing.h"
 #include "browse/shown_entries.h"
 #include "tests/model/fake_platform.h"
@@ -109,6 +111,40 @@ TEST_F(FolderListing, LargeFolderIsListedWhole) {
     for (int32_t i = 2; i < ShownEntryCount; ++i)
         ASSERT_LT(CompareEntryKeys(ShownEntries[i], ShownEntries[i + 1]), 0) << i;
     EXPECT_TRUE(ShownEntries[0].empty());
+}
+
+TEST_F(FolderListing, OutOfMemoryListsWhatWasStoredInOrder) {
+    Names names;
+    for (int i = 12000; i > 0; --i) names.push_back("f" + std::to_string(i));
+    fake::AddFolder("C:\\big\\", names);
+    auto inOrder = [] { return std::is_sorted(ShownEntries.begin() + 1, ShownEntries.begin() + 1 + ShownEntryCount, EntryLess); };
+
+    // The system cannot convert the 10,001st name.
+    fake::FailingEntry = 10001;
+    ShownEntryCount = ListFolder("C:\\big\\");
+    EXPECT_TRUE(ListingCutShort);
+    EXPECT_EQ(ShownEntryCount, 10000);
+    EXPECT_EQ(fake::StatusText, " 10000 Objects");
+    EXPECT_EQ(fake::OpenSearches, 0);
+    EXPECT_EQ(ShownEntries[1], "f10000");
+    EXPECT_TRUE(inOrder());
+
+    // The table cannot grow past its first 10,000 slots.
+    fake::FailingEntry = 0;
+    fake::LargestAllocation = 200 * 1024;
+    ShownEntryCount = ListFolder("C:\\big\\");
+    fake::LargestAllocation = 0;
+    EXPECT_TRUE(ListingCutShort);
+    EXPECT_EQ(ShownEntryCount, 10000);
+    EXPECT_TRUE(inOrder());
+
+    // The sort's own buffers cannot be had: it sorts in place, nothing lost.
+    for (int i = 50000; i > 12000; --i) names.push_back("f" + std::to_string(i));
+    fake::LargestAllocation = 256 * 1024;
+    SortEntries(names.data(), names.data() + names.size());
+    fake::LargestAllocation = 0;
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), EntryLess));
+    EXPECT_EQ(names.size(), 50000u);
 }
 
 }  // namespace

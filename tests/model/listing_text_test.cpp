@@ -69,6 +69,17 @@ TEST_F(ListingText, BusyClipboardIsReportedNotConfirmed) {
     // The epilogue runs after the box all the same.
     EXPECT_EQ(fake::DefaultLookDropped[ListButtonId], 1);
     EXPECT_EQ(fake::FocusReturns, 1);
+
+    // A text that cannot be built for lack of memory is reported the same.
+    fake::ClipboardBusy = false;
+    Show("D:\\Work\\", {std::string(4000, 'x')});
+    fake::LargestAllocation = 2000;
+    HandleCommand(ListButtonId, 0);
+    fake::LargestAllocation = 0;
+    EXPECT_EQ(fake::Clipboard, "earlier");
+    ASSERT_EQ(fake::Messages.size(), 2u);
+    EXPECT_EQ(fake::Messages[1].text, fake::Messages[0].text);
+    EXPECT_EQ(fake::DefaultLookDropped[ListButtonId], 2);
 }
 
 }  // namespace

@@ -224,6 +224,56 @@ TEST_F(Navigation, BackReadsDoubleBytePathsByCharacter) {
     EXPECT_EQ(fake::Selected, 1);
 }
 
+TEST_F(Navigation, OutOfMemoryEndsTheCommandAndWarns) {
+    fake::AddFolder("D:\\Projects\\", {"Many\\"});
+    fake::AddFolder("D:\\Projects\\Many\\", {"e", "d", "c", "b", "a"});
+    Open(1);
+    Open(0);
+    fake::FailingEntry = 4;
+    Open(0);   // Many: its fourth name cannot be had
+    EXPECT_EQ(fake::RowTexts(), (Names{"c", "d", "e"}));
+    EXPECT_EQ(fake::StatusText, " 3 Objects");
+    ASSERT_EQ(fake::Messages.size(), 1u);
+    EXPECT_EQ(fake::Messages[0].kind, WarningMessage);
+    EXPECT_EQ(fake::Messages[0].text,
+              "This folder has more entries than could be listed.\r\n"
+              "There was not enough memory for the rest; the list shows those that fit.");
+
+    // The list has room for two rows: the view and its count follow it.
+    fake::FailingEntry = 0;
+    fake::RowSpace = 2;
+    HandleCommand(BackButtonId, 0);
+    EXPECT_EQ(fake::RowTexts(), (Names{"Many", "New"}));
+    EXPECT_EQ(ShownEntryCount, 2);
+    EXPECT_EQ(fake::StatusText, " 2 Objects");
+    EXPECT_EQ(fake::Selected, 0);
+    EXPECT_EQ(fake::Messages.size(), 2u);
+    HandleCommand(ListButtonId, 0);
+    EXPECT_EQ(fake::Clipboard, "Listing for D:\\Projects\\\r\n\r\n   Folders\r\nMany\r\nNew\r\n");
+
+    // Elsewhere a command that cannot get memory ends and changes nothing.
+    fake::RowSpace = 0;
+    HandleCommand(BackButtonId, 0);
+    std::string longName(300, 'n');
+    fake::AddFolder("D:\\", {longName + "\\"});
+    Open(0);
+    HandleCommand(BackButtonId, 0);
+    ASSERT_EQ(fake::RowTexts().at(0), longName);
+    size_t messages = fake::Messages.size();
+    int epilogues = fake::DefaultLookDropped[ShowButtonId];
+    fake::Selected = 0;
+    fake::LargestAllocation = 200;   // the row's text cannot be read
+    HandleCommand(ShowButtonId, 0);
+    fake::LargestAllocation = 0;
+    EXPECT_EQ(CurrentPath, "D:\\");
+    EXPECT_EQ(fake::RowTexts().size(), 3u);
+    ASSERT_EQ(fake::Messages.size(), messages + 1);
+    EXPECT_EQ(fake::Messages.back().text, "There was not enough memory to finish this command.");
+    EXPECT_EQ(fake::DefaultLookDropped[ShowButtonId], epilogues + 1);
+    Open(0);
+    EXPECT_EQ(CurrentPath, "D:\\" + longName + "\\");
+}
+
 TEST_F(Navigation, OtherCommandsAndNotificationsDoNothing) {
     HandleCommand(2, 0);                   // Escape
     HandleCommand(EntryListBoxId, 4);      // focus notifications

@@ -16,6 +16,7 @@
 #include <functional>
 #include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "browse/folder_listing.h"
@@ -90,6 +91,9 @@ struct Figure {
     double once = 0;   // wall time of one run, where already known
     int batch = 1;     // runs per sample
     std::vector<double> wall, cpu;   // per run, one per sample
+
+    Figure(const char* figureName, Work figureWork, double knownOnce = 0)
+        : name(figureName), work(std::move(figureWork)), once(knownOnce) {}
 
     // Runs the work once, unless its time is known, to warm the caches it
     // uses and to learn how many runs make a sample.

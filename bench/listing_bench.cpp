@@ -221,8 +221,8 @@ Result Measure(const std::wstring& base, int files, int repetitions) {
     std::string path = Ansi(folder) + "\\";
     std::string listing;
 
-    // Memory first: the first listing of a size grows the table and the
-    // sort's buffers, as it does when the program opens such a folder. The
+    // Memory first: the first listing of a size grows the table, as it does
+    // when the program opens such a folder. The
     // times of this pass tell how many runs make a sample.
     double start = Now();
     BareWalk(folder);

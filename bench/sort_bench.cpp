@@ -16,8 +16,8 @@ namespace {
 
 void SortNames(benchmark::State& state) {
     const std::vector<std::string> names = MakeSortNames(static_cast<int>(state.range(0)), state.range(1));
-    // The listing reuses its sort buffers; the first sort of a size pays
-    // for growing them, which a program showing folders pays only once.
+    // A first sort, untimed, so that the heap has served blocks of this
+    // size before and every timed sort finds it alike.
     std::vector<std::string> warm = names;
     SortEntries(warm.data(), warm.data() + warm.size());
     // Refilled outside the timing, and never freed inside it.

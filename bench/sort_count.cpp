@@ -2,8 +2,8 @@
 // instructions of that sort alone:
 //   valgrind --tool=callgrind --instr-atstart=no --collect-atstart=no sort_count KIND COUNT
 // KIND is 0 (random), 1 (ordered-forced) or 2 (case-twins). Making the
-// names and the first sort, which grows the sort's buffers as a program
-// showing folders has done long before, run uncounted.
+// names and a first sort, whose order the counted one must match, run
+// uncounted.
 #include <valgrind/callgrind.h>
 
 #include <cstdio>

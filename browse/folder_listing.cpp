@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 #include "browse/path_text.h"
 #include "browse/shown_entries.h"
@@ -99,31 +100,41 @@ bool KeyLess(const SortKey& a, const SortKey& b) {
     return EntryLess(*a.entry, *b.entry);
 }
 
-// Reused by every sort, so a listing allocates nothing once it has run.
-std::vector<SortKey> Keys;
-std::vector<std::string> Sorted;
-
 }  // namespace
 
 void SortEntries(std::string* first, std::string* last) {
     size_t count = static_cast<size_t>(last - first);
+    // Made for each sort and given back after it: a million keys are tens
+    // of megabytes that the listing no longer needs once it is in order.
+    std::vector<SortKey> keys;
     try {
-        Keys.resize(count);
-        for (size_t i = 0; i < count; ++i) Keys[i] = MakeKey(first[i]);
-        std::sort(Keys.begin(), Keys.end(), KeyLess);
-        if (Sorted.size() < count) Sorted.resize(count);
-        // Copied into the scratch string of the same index and then
-        // exchanged with that slot: each slot's storage stays laid out in
-        // slot order, so the next listing reads the table sequentially.
-        for (size_t i = 0; i < count; ++i) Sorted[i].assign(*Keys[i].entry);
+        keys.resize(count);
     } catch (const std::bad_alloc&) {
-        // Nothing has moved yet. Sorting the strings in place is slower but
-        // needs no memory, so a folder that fills the memory still lists
-        // in order.
+        // Sorting the strings themselves is slower but needs no memory, so
+        // a folder that fills the memory still lists in order.
         std::sort(first, last, EntryLess);
         return;
     }
-    for (size_t i = 0; i < count; ++i) first[i].swap(Sorted[i]);
+    for (size_t i = 0; i < count; ++i) keys[i] = MakeKey(first[i]);
+    std::sort(keys.begin(), keys.end(), KeyLess);
+    // Slot i takes the entry of keys[i]. The entries move along the cycles
+    // of that order through one spare string, so none is copied and no
+    // second table is needed.
+    for (size_t i = 0; i < count; ++i) {
+        if (!keys[i].entry) continue;   // placed by an earlier cycle
+        std::string spare = std::move(first[i]);
+        size_t to = i;
+        for (;;) {
+            size_t from = static_cast<size_t>(keys[to].entry - first);
+            keys[to].entry = nullptr;
+            if (from == i) {
+                first[to] = std::move(spare);
+                break;
+            }
+            first[to] = std::move(first[from]);
+            to = from;
+        }
+    }
 }
 
 int CompareEntryKeys(const std::string& a, const std::string& b) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <new>
 #include <unordered_map>
 
@@ -87,17 +86,6 @@ std::vector<std::string> Shown() {
 }  // namespace fake
 
 using namespace fake;
-
-void* operator new(std::size_t size) {
-    if (LargestAllocation != 0 && size > LargestAllocation) throw std::bad_alloc();
-    if (void* block = std::malloc(size ? size : 1)) return block;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete[](void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
-void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 
 // Code page 932's lead bytes.
 bool IsLeadByte(char byte) {

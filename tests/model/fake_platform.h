@@ -49,8 +49,9 @@ extern int CodePage;
 
 // Running out of memory: the search throws std::bad_alloc when it reaches
 // entry number FailingEntry (counted from 1, "." and ".." not counted), as
-// the system's name conversion would; every allocation larger than
-// LargestAllocation bytes fails; the list takes at most RowSpace rows.
+// the system's name conversion would; in the model tests every allocation
+// larger than LargestAllocation bytes fails; the list takes at most
+// RowSpace rows.
 // 0 turns each off.
 extern int FailingEntry;
 extern size_t LargestAllocation;

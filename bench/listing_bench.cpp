@@ -4,6 +4,9 @@
 //
 //   listing_bench.exe [REPETITIONS [BASE [SIZES...]]]
 //
+// With 0 repetitions only the first listing of each size is made, for its
+// memory and whether every entry became a row.
+//
 // Prints one line per figure, the ratios, and whether each target is met.
 // Every figure is taken REPETITIONS times in turns; its minimum and median
 // are printed, in wall time and in CPU time, and the ratios use the minima.
@@ -243,6 +246,7 @@ Result Measure(const std::wstring& base, int files, int repetitions) {
     std::printf("working set %d: peak %.0f MB after the bare walk alone, %.0f MB held after listing and refilling\n",
                 files, bareMb, Megabytes(counters.WorkingSetSize));
     std::fflush(stdout);
+    if (repetitions == 0) return result;
 
     std::wstring dirOutput = base + L"\\dir.txt";
     std::vector<Figure> figures = {
@@ -299,7 +303,7 @@ bool PrintTarget(const char* what, const std::string& size, double wall, double 
 }  // namespace
 
 int main(int argc, char** argv) {
-    int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    int repetitions = argc > 1 ? std::max(0, std::atoi(argv[1])) : 7;
     std::wstring base;
     if (argc > 2) {
         base = WideFromArgument(argv[2]);
@@ -316,8 +320,12 @@ int main(int argc, char** argv) {
     CreateDirectoryW(base.c_str(), nullptr);
     CreateShownEntries();
     MakeWindow();
-    std::printf("%d-bit build, %d repetitions in turns%s\n", static_cast<int>(sizeof(void*) * 8), repetitions,
-                repetitions < 7 ? " (fewer than 7: the minima are less sure)" : "");
+    int bits = static_cast<int>(sizeof(void*) * 8);
+    if (repetitions == 0)
+        std::printf("%d-bit build, memory and entries only\n", bits);
+    else
+        std::printf("%d-bit build, %d repetitions in turns%s\n", bits, repetitions,
+                    repetitions < 7 ? " (fewer than 7: the minima are less sure)" : "");
 
     std::vector<Result> results;
     bool outOfMemory = false;
@@ -331,7 +339,11 @@ int main(int argc, char** argv) {
         }
     }
 
-    for (auto r = results.rbegin(); r != results.rend(); ++r) {
+    // Without repetitions only the memory and the entries were taken.
+    std::vector<Result> timed;
+    for (const Result& r : results)
+        if (r.measured[List]) timed.push_back(r);
+    for (auto r = timed.rbegin(); r != timed.rend(); ++r) {
         std::string size = std::to_string(r->files);
         PrintRatio("list/bare", size, r->wall[List] / r->wall[Bare], r->cpu[List] / r->cpu[Bare]);
         PrintRatio("refill/bare", size, r->wall[Refill] / r->wall[Bare], r->cpu[Refill] / r->cpu[Bare]);
@@ -340,9 +352,9 @@ int main(int argc, char** argv) {
     }
     // The cost of one entry, largest folder against 10,000 files.
     const Result* small = nullptr;
-    for (const Result& r : results)
+    for (const Result& r : timed)
         if (r.files == 10000) small = &r;
-    const Result* large = results.empty() ? nullptr : &results.back();
+    const Result* large = timed.empty() ? nullptr : &timed.back();
     std::string perEntrySize;
     double perEntryWall = 0, perEntryCpu = 0;
     if (small && large != small) {
@@ -357,7 +369,7 @@ int main(int argc, char** argv) {
     }
 
     int missed = 0;
-    for (const Result& r : results) {
+    for (const Result& r : timed) {
         std::string size = std::to_string(r.files);
         missed += !PrintTarget("list/bare", size, r.wall[List] / r.wall[Bare], r.cpu[List] / r.cpu[Bare], ListTarget);
         missed += !PrintTarget("refill/bare", size, r.wall[Refill] / r.wall[Bare], r.cpu[Refill] / r.cpu[Bare],

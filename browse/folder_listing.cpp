@@ -104,11 +104,13 @@ bool KeyLess(const SortKey& a, const SortKey& b) {
 
 void SortEntries(std::string* first, std::string* last) {
     size_t count = static_cast<size_t>(last - first);
-    // Made for each sort and given back after it: a million keys are tens
-    // of megabytes that the listing no longer needs once it is in order.
+    // Made for each sort and given back after it: for a million entries
+    // they are tens of megabytes that a shown folder does not need.
     std::vector<SortKey> keys;
+    std::vector<std::string> sorted;
     try {
         keys.resize(count);
+        sorted.resize(count);
     } catch (const std::bad_alloc&) {
         // Sorting the strings themselves is slower but needs no memory, so
         // a folder that fills the memory still lists in order.
@@ -117,24 +119,10 @@ void SortEntries(std::string* first, std::string* last) {
     }
     for (size_t i = 0; i < count; ++i) keys[i] = MakeKey(first[i]);
     std::sort(keys.begin(), keys.end(), KeyLess);
-    // Slot i takes the entry of keys[i]. The entries move along the cycles
-    // of that order through one spare string, so none is copied and no
-    // second table is needed.
-    for (size_t i = 0; i < count; ++i) {
-        if (!keys[i].entry) continue;   // placed by an earlier cycle
-        std::string spare = std::move(first[i]);
-        size_t to = i;
-        for (;;) {
-            size_t from = static_cast<size_t>(keys[to].entry - first);
-            keys[to].entry = nullptr;
-            if (from == i) {
-                first[to] = std::move(spare);
-                break;
-            }
-            first[to] = std::move(first[from]);
-            to = from;
-        }
-    }
+    // Gathered in order, then moved back: one scattered read per entry and
+    // no copy of a name.
+    for (size_t i = 0; i < count; ++i) sorted[i] = std::move(*keys[i].entry);
+    for (size_t i = 0; i < count; ++i) first[i] = std::move(sorted[i]);
 }
 
 int CompareEntryKeys(const std::string& a, const std::string& b) {

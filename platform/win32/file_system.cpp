@@ -26,7 +26,8 @@ bool ProbeDrive(char letter) {
 }
 
 FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
-    std::wstring widePattern = SystemPath(pattern);
+    std::wstring widePattern;
+    SystemPath(pattern, widePattern);
     WIN32_FIND_DATAW found;
     UINT previous = SetErrorMode(QuietErrorMode);
     HANDLE handle = FindFirstFileW(widePattern.c_str(), &found);
@@ -34,7 +35,7 @@ FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     // Out of memory here would leave the search open with nobody to end it.
     try {
-        name = AnsiFromWide(found.cFileName);
+        AnsiFromWide(found.cFileName, name);
         return new FolderSearch{handle};
     } catch (...) {
         previous = SetErrorMode(QuietErrorMode);
@@ -50,7 +51,7 @@ bool ContinueFolderSearch(FolderSearch* search, std::string& name) {
     BOOL more = FindNextFileW(search->handle, &found);
     SetErrorMode(previous);
     if (!more) return false;
-    name = AnsiFromWide(found.cFileName);
+    AnsiFromWide(found.cFileName, name);
     return true;
 }
 
@@ -62,6 +63,9 @@ void EndFolderSearch(FolderSearch* search) {
 }
 
 bool IsFolderPath(const std::string& path) {
-    DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
+    // Asked once per entry of a listing: the path's storage is kept.
+    static std::wstring widePath;
+    SystemPath(path, widePath);
+    DWORD attributes = GetFileAttributesW(widePath.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }

@@ -13,21 +13,30 @@ std::wstring WideFromAnsi(const std::string& text) {
     return wide;
 }
 
-std::string AnsiFromWide(const wchar_t* text) {
-    int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 1) return std::string();
-    std::string ansi(length, '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, &ansi[0], length, nullptr, nullptr);
-    ansi.pop_back();   // the converted NUL
-    return ansi;
+void AnsiFromWide(const wchar_t* text, std::string& ansi) {
+    size_t units = wcslen(text);
+    // No code page takes more than three bytes for a UTF-16 unit, so one
+    // call converts into room made beforehand.
+    ansi.resize(3 * units);
+    int length = units == 0 ? 0
+                            : WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(units), &ansi[0],
+                                                  static_cast<int>(ansi.size()), nullptr, nullptr);
+    ansi.resize(length > 0 ? static_cast<size_t>(length) : 0);
 }
 
-std::wstring SystemPath(const std::string& path) {
+void SystemPath(const std::string& path, std::wstring& wide) {
     // The prefix turns the system's path rewriting off: without it a name
     // with a trailing dot or blank loses them, a device name such as CON or
     // aux.txt names the device, and a long path is refused. Safe because the
     // model only builds full paths without "." or ".." parts.
-    return L"\\\\?\\" + WideFromAnsi(path);
+    const size_t prefix = 4;
+    wide.assign(L"\\\\?\\");
+    if (path.empty()) return;
+    // No ANSI byte makes more than one UTF-16 unit.
+    wide.resize(prefix + path.size());
+    int length = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), &wide[prefix],
+                                     static_cast<int>(path.size()));
+    wide.resize(prefix + (length > 0 ? static_cast<size_t>(length) : 0));
 }
 
 bool IsLeadByte(char byte) { return IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(byte)) != FALSE; }

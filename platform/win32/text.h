@@ -5,9 +5,11 @@
 #include <string>
 
 std::wstring WideFromAnsi(const std::string& text);
-// Characters the code page lacks become its default substitute.
-std::string AnsiFromWide(const wchar_t* text);
+// Stores `text` in `ansi`, reusing its storage: a listing converts a name
+// per entry. Characters the code page lacks become its default substitute.
+void AnsiFromWide(const wchar_t* text, std::string& ansi);
 
-// The UTF-16 form of a full path ("X:\..."), in the "\\?\" form that names
-// exactly the entries it spells, whatever their length or name.
-std::wstring SystemPath(const std::string& path);
+// Stores in `wide`, reusing its storage, the UTF-16 form of a full path
+// ("X:\...") in the "\\?\" form, which names exactly the entries it
+// spells, whatever their length or name.
+void SystemPath(const std::string& path, std::wstring& wide);

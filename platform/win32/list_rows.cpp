@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/platform.h"
@@ -10,6 +11,24 @@ namespace {
 // The list, looked up once for a whole refill: a large folder sends two
 // messages per row, and each lookup asks the window manager.
 HWND RefillList = nullptr;
+
+// Wine's list grows its row records sixteen at a time, moving all of them
+// whenever their block outgrows its pages, and gives back the room made
+// beforehand at the next row: a million rows cost thousands of moves of up
+// to 24 MB. Asking again for as much room as the rows already take, each
+// time they fill it, leaves one move per doubling. Never beyond the rows
+// of the refill, so a list that kept the first room (as Windows' does)
+// grows no further.
+int RefillRows = 0;
+int RoomForRows = 0;
+const int FirstRoom = 1024;
+
+void MakeRoomForNextRow(int rowsAdded) {
+    if (!RefillList || rowsAdded < RoomForRows || rowsAdded >= RefillRows) return;
+    int more = std::min(rowsAdded, RefillRows - rowsAdded);
+    SendMessageA(RefillList, LB_INITSTORAGE, static_cast<WPARAM>(more), 0);
+    RoomForRows = rowsAdded + more;
+}
 
 HWND List() { return RefillList ? RefillList : GetDlgItem(MainDialog, EntryListBoxId); }
 
@@ -29,8 +48,10 @@ void ResetRows(int rows, size_t textBytes) {
     RefillList = GetDlgItem(MainDialog, EntryListBoxId);
     SendToList(WM_SETREDRAW, FALSE, 0);
     SendToList(LB_RESETCONTENT, 0, 0);
-    // Without it the list grows its storage a few rows at a time.
+    // Windows' list keeps this room for all the rows; Wine's does not.
     SendToList(LB_INITSTORAGE, RowParam(rows), static_cast<LPARAM>(textBytes));
+    RefillRows = rows;
+    RoomForRows = FirstRoom;
 }
 
 void FinishRows() {
@@ -40,7 +61,9 @@ void FinishRows() {
 }
 
 int AddRow(const std::string& text) {
-    return static_cast<int>(SendToList(LB_ADDSTRING, 0, TextParam(text)));
+    int row = static_cast<int>(SendToList(LB_ADDSTRING, 0, TextParam(text)));
+    if (row >= 0) MakeRoomForNextRow(row + 1);
+    return row;
 }
 
 void SetRowData(int row, RowData data) {

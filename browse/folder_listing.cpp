@@ -179,6 +179,8 @@ int32_t ListFolder(const std::string& path) {
 
     // An empty or unreadable folder shows a count of 0 rather than the
     // previous view's count.
-    SetStatusText(NumberText(count) + " Objects");
+    ShowObjectCount(count);
     return count;
 }
+
+void ShowObjectCount(int32_t count) { SetStatusText(NumberText(count) + " Objects"); }

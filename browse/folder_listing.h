@@ -10,6 +10,9 @@
 // which case the table keeps its previous entries.
 int32_t ListFolder(const std::string& path);
 
+// The status bar's count of the entries shown: " N Objects".
+void ShowObjectCount(int32_t count);
+
 // Set when the last listing, or the rows made from it, ran out of memory
 // before the folder's end: what was stored so far is shown, the rest is not.
 extern bool ListingCutShort;

@@ -74,7 +74,7 @@ void RefillEntryList() {
         if (!added) {
             // The view, its count and a listing hold the rows that fit.
             ShownEntryCount = i - 1;
-            SetStatusText(NumberText(ShownEntryCount) + " Objects");
+            ShowObjectCount(ShownEntryCount);
             ListingCutShort = true;
             break;
         }

@@ -23,13 +23,6 @@ int RefillRows = 0;
 int RoomForRows = 0;
 const int FirstRoom = 1024;
 
-void MakeRoomForNextRow(int rowsAdded) {
-    if (!RefillList || rowsAdded < RoomForRows || rowsAdded >= RefillRows) return;
-    int more = std::min(rowsAdded, RefillRows - rowsAdded);
-    SendMessageA(RefillList, LB_INITSTORAGE, static_cast<WPARAM>(more), 0);
-    RoomForRows = rowsAdded + more;
-}
-
 HWND List() { return RefillList ? RefillList : GetDlgItem(MainDialog, EntryListBoxId); }
 
 LRESULT SendToList(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -41,6 +34,13 @@ LRESULT SendToList(UINT message, WPARAM wParam, LPARAM lParam) {
 WPARAM RowParam(int row) { return static_cast<WPARAM>(static_cast<INT_PTR>(row)); }
 
 LPARAM TextParam(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
+
+void MakeRoomForNextRow(int rowsAdded) {
+    if (!RefillList || rowsAdded < RoomForRows || rowsAdded >= RefillRows) return;
+    int more = std::min(rowsAdded, RefillRows - rowsAdded);
+    SendToList(LB_INITSTORAGE, RowParam(more), 0);
+    RoomForRows = rowsAdded + more;
+}
 
 }  // namespace
 

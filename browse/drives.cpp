@@ -4,13 +4,20 @@
 #include "platform/platform.h"
 
 int32_t DiscoverDrives() {
+    const size_t slots = 1 + 26;
+    if (ShownEntries.size() < slots) ShownEntries.resize(slots);
     int32_t count = 0;
+    SaveCurrentFolder();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         if (!ProbeDrive(letter)) continue;
         ++count;
-        if (ShownEntries.size() <= static_cast<size_t>(count)) ShownEntries.resize(count + 1);
-        ShownEntries[count] = std::string(1, letter) + ":";
+        // Two bytes fit in any slot's own storage: the drive list needs no
+        // memory, so that Back always finds its way to it.
+        std::string& entry = ShownEntries[count];
+        entry.assign(1, letter);
+        entry.push_back(':');
     }
-    SetStatusText(NumberText(count) + " drives");
+    RestoreCurrentFolder();
+    SetStatusText(MakeCountText(count, " drives").text);
     return count;
 }

@@ -183,4 +183,4 @@ int32_t ListFolder(const std::string& path) {
     return count;
 }
 
-void ShowObjectCount(int32_t count) { SetStatusText(NumberText(count) + " Objects"); }
+void ShowObjectCount(int32_t count) { SetStatusText(MakeCountText(count, " Objects").text); }

@@ -23,8 +23,8 @@ const char MoreThanListed[] =
 const char OutOfMemory[] = "There was not enough memory to finish this command.";
 
 // False when the list has no room left for the row.
-bool AddEntryRow(const std::string& entry, RowData data) {
-    int row = AddRow(entry);
+bool AddEntryRow(const char* text, RowData data) {
+    int row = AddRow(text);
     if (row < 0) return false;
     SetRowData(row, data);
     return true;
@@ -51,26 +51,25 @@ void ButtonEpilogue(int id) {
 
 void StartDriveList() {
     ShownEntryCount = DiscoverDrives();
-    for (int32_t i = 1; i <= ShownEntryCount; ++i) AddEntryRow(ShownEntries[i], 1);
+    for (int32_t i = 1; i <= ShownEntryCount; ++i) AddEntryRow(ShownEntries[i].c_str(), 1);
     SelectRow(0);
     EnableButton(BackButtonId, false);
     EnableButton(ListButtonId, false);
 }
 
+// Allocates nothing: between ResetRows and FinishRows nothing may fail,
+// or the list would stay undrawn with fewer rows than the view counts.
 void RefillEntryList() {
     size_t textBytes = 0;
     for (int32_t i = 1; i <= ShownEntryCount; ++i) textBytes += ShownEntries[i].size() + 1;
     ResetRows(ShownEntryCount, textBytes);
-    std::string text;
     for (int32_t i = 1; i <= ShownEntryCount; ++i) {
         const std::string& entry = ShownEntries[i];
         bool added;
-        if (IsFolderEntry(entry)) {
-            text.assign(entry, 1, std::string::npos);
-            added = AddEntryRow(text, FolderIconHandle);
-        } else {
-            added = AddEntryRow(entry, CurrentPath.empty() ? 1 : 0);
-        }
+        if (IsFolderEntry(entry))
+            added = AddEntryRow(entry.c_str() + 1, FolderIconHandle);
+        else
+            added = AddEntryRow(entry.c_str(), CurrentPath.empty() ? 1 : 0);
         if (!added) {
             // The view, its count and a listing hold the rows that fit.
             ShownEntryCount = i - 1;
@@ -90,12 +89,16 @@ void UpdateSelection(bool open) {
     if (open && data != 0) ResendCommand(ShowButtonId);
 }
 
+// Show and Back build what they need first: memory running out there ends
+// the command with the view as it was. The listing throws only before it
+// writes the table, and what follows it allocates nothing.
 void ShowCommand() {
     int row = GetSelectedRow();
     if (row >= 0) {
-        CurrentPath += GetRowText(row);
-        CurrentPath += '\\';
-        ShownEntryCount = ListFolder(CurrentPath);
+        std::string path = CurrentPath + GetRowText(row) + '\\';
+        int32_t count = ListFolder(path);
+        CurrentPath.swap(path);
+        ShownEntryCount = count;
         SetPathLabel(CurrentPath);
         EnableButton(BackButtonId, true);
         EnableButton(ListButtonId, true);
@@ -108,21 +111,21 @@ void ShowCommand() {
 
 void BackCommand() {
     if (CurrentPath.empty()) return;   // Back is disabled at the drive list
+    // Without the trailing "\", the parent ends at the last "\" left.
+    std::string left = CurrentPath.substr(0, LastCharacterAt(CurrentPath));
+    size_t slash = LastBackslashAt(left);
+    bool toDrives = slash == std::string::npos;
+    std::string parent = toDrives ? std::string() : left.substr(0, slash + 1);
+    std::string reselect = toDrives ? std::move(left) : left.substr(slash + 1);
+    int32_t count = toDrives ? DiscoverDrives() : ListFolder(parent);
+
     EnableButton(ShowButtonId, true);
-    CurrentPath.erase(LastCharacterAt(CurrentPath));   // the trailing "\"
-    std::string reselect;
-    size_t slash = LastBackslashAt(CurrentPath);
-    if (slash != std::string::npos) {
-        reselect = CurrentPath.substr(slash + 1);
-        CurrentPath.erase(slash + 1);
-        ShownEntryCount = ListFolder(CurrentPath);
-    } else {
+    if (toDrives) {
         EnableButton(BackButtonId, false);
         EnableButton(ListButtonId, false);
-        reselect = CurrentPath;
-        CurrentPath.clear();
-        ShownEntryCount = DiscoverDrives();
     }
+    CurrentPath.swap(parent);
+    ShownEntryCount = count;
     SetPathLabel(CurrentPath);
     RefillEntryList();
     SelectRow(FindRowExact(reselect));

@@ -1,5 +1,7 @@
 #include "browse/shown_entries.h"
 
+#include <cstdio>
+
 std::vector<std::string> ShownEntries;
 int32_t ShownEntryCount = 0;
 
@@ -8,7 +10,10 @@ void CreateShownEntries() {
     ShownEntryCount = 0;
 }
 
-std::string NumberText(int32_t number) {
-    if (number < 0) return std::to_string(number);
-    return " " + std::to_string(number);
+std::string NumberText(int32_t number) { return MakeCountText(number, "").text; }
+
+CountText MakeCountText(int32_t number, const char* word) {
+    CountText count;
+    std::snprintf(count.text, sizeof count.text, "%s%ld%s", number < 0 ? "" : " ", static_cast<long>(number), word);
+    return count;
 }

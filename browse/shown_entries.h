@@ -26,3 +26,10 @@ inline bool IsFolderEntry(const std::string& entry) {
 // The program's number-to-text form: a blank before a non-negative number,
 // "-" before a negative one.
 std::string NumberText(int32_t number);
+
+// A count in that form followed by `word` (" drives"), held in place: the
+// status texts are made without memory, after a command has built its view.
+struct CountText {
+    char text[48];
+};
+CountText MakeCountText(int32_t number, const char* word);

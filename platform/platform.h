@@ -39,6 +39,12 @@ bool IsLeadByte(char byte);
 // True when the drive "<letter>:" can be made the current directory. Runs
 // with critical-error boxes suppressed, so an empty drive fails quietly.
 bool ProbeDrive(char letter);
+// Each probe that answers leaves its drive current, and a volume holding a
+// process's current directory cannot be ejected. The probes are therefore
+// made between these two: the first reads the current directory, the
+// second sets it again (or, where that is gone, the system folder).
+void SaveCurrentFolder();
+void RestoreCurrentFolder();
 
 struct FolderSearch;   // an open directory search
 
@@ -54,15 +60,19 @@ void EndFolderSearch(FolderSearch* search);
 bool IsFolderPath(const std::string& path);
 
 // ---- window ---------------------------------------------------------------
+//
+// What a command calls after it has built its new view allocates nothing
+// and throws nothing, so that a command either changes the view whole or
+// not at all.
 
-void SetStatusText(const std::string& text);
+void SetStatusText(const char* text);
 
 // The entry list.
 // Empties the list and makes room for `rows` rows holding `textBytes` bytes
-// of text in all. The list is not redrawn until FinishRows.
+// of ANSI text in all. The list is not redrawn until FinishRows.
 void ResetRows(int rows, size_t textBytes);
 void FinishRows();
-int AddRow(const std::string& text);           // returns the new row's index
+int AddRow(const char* text);                  // the new row's index, or < 0
 void SetRowData(int row, RowData data);
 int GetSelectedRow();                          // ListError when none
 RowData GetRowData(int row);                   // ListError for an invalid row
@@ -87,4 +97,5 @@ void ReturnFocus();                            // foreground + focus the list
 bool CopyTextToClipboard(const std::string& text);
 
 enum MessageKind { InformationMessage, WarningMessage };
-void ShowMessage(const std::string& text, MessageKind kind);
+// Allocates nothing, so that it can say that memory ran out.
+void ShowMessage(const char* text, MessageKind kind);

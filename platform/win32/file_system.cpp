@@ -25,6 +25,31 @@ bool ProbeDrive(char letter) {
     return made && error == 0;
 }
 
+namespace {
+
+// Without a manifest that opts into long paths a process's current
+// directory is shorter than MAX_PATH; an empty one means it could not be read.
+wchar_t SavedFolder[MAX_PATH + 1];
+
+}  // namespace
+
+void SaveCurrentFolder() {
+    DWORD length = GetCurrentDirectoryW(MAX_PATH + 1, SavedFolder);
+    if (length == 0 || length > MAX_PATH) SavedFolder[0] = L'\0';
+}
+
+void RestoreCurrentFolder() {
+    // The folder may have gone with its medium meanwhile; the system folder
+    // is always there and never on a drive that can be ejected.
+    UINT previous = SetErrorMode(QuietErrorMode);
+    if (!SavedFolder[0] || !SetCurrentDirectoryW(SavedFolder)) {
+        wchar_t system[MAX_PATH + 1];
+        UINT length = GetSystemDirectoryW(system, MAX_PATH + 1);
+        if (length > 0 && length <= MAX_PATH) SetCurrentDirectoryW(system);
+    }
+    SetErrorMode(previous);
+}
+
 FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
     std::wstring widePattern;
     SystemPath(pattern, widePattern);

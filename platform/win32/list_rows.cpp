@@ -12,16 +12,19 @@ namespace {
 // messages per row, and each lookup asks the window manager.
 HWND RefillList = nullptr;
 
-// Wine's list grows its row records sixteen at a time, moving all of them
-// whenever their block outgrows its pages, and gives back the room made
-// beforehand at the next row: a million rows cost thousands of moves of up
-// to 24 MB. Asking again for as much room as the rows already take, each
-// time they fill it, leaves one move per doubling. Never beyond the rows
-// of the refill, so a list that kept the first room (as Windows' does)
-// grows no further.
+// Room for a refill's rows is asked for once, for all of them, in
+// ResetRows. Windows' list keeps it: its answer to LB_INITSTORAGE is the
+// number of rows it can hold before it must grow, and every request adds
+// room. Wine's list gives that room back at the next row and then grows its
+// records sixteen at a time, moving all of them whenever their block
+// outgrows its pages: a million rows would cost thousands of moves of up to
+// 24 MB. So at each checkpoint the list is asked what it can hold (a
+// request for no more rows, which adds nothing), and only a list that has
+// let its room go is asked again, for as many rows as it holds already:
+// one move per doubling, and a list that keeps its room is never asked.
 int RefillRows = 0;
-int RoomForRows = 0;
-const int FirstRoom = 1024;
+int NextRoomCheck = 0;   // rows at which the room is next read; 0 for never
+const int FirstRoomCheck = 1024;
 
 HWND List() { return RefillList ? RefillList : GetDlgItem(MainDialog, EntryListBoxId); }
 
@@ -33,13 +36,18 @@ LRESULT SendToList(UINT message, WPARAM wParam, LPARAM lParam) {
 // 64-bit build too.
 WPARAM RowParam(int row) { return static_cast<WPARAM>(static_cast<INT_PTR>(row)); }
 
-LPARAM TextParam(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
+LPARAM TextParam(const char* text) { return reinterpret_cast<LPARAM>(text); }
 
-void MakeRoomForNextRow(int rowsAdded) {
-    if (!RefillList || rowsAdded < RoomForRows || rowsAdded >= RefillRows) return;
+void CheckRoom(int rowsAdded) {
+    if (!RefillList || rowsAdded != NextRoomCheck) return;
+    LRESULT room = SendToList(LB_INITSTORAGE, 0, 0);
     int more = std::min(rowsAdded, RefillRows - rowsAdded);
+    if (room >= RefillRows || more <= 0) {
+        NextRoomCheck = 0;
+        return;
+    }
     SendToList(LB_INITSTORAGE, RowParam(more), 0);
-    RoomForRows = rowsAdded + more;
+    NextRoomCheck = rowsAdded + more;
 }
 
 }  // namespace
@@ -48,10 +56,12 @@ void ResetRows(int rows, size_t textBytes) {
     RefillList = GetDlgItem(MainDialog, EntryListBoxId);
     SendToList(WM_SETREDRAW, FALSE, 0);
     SendToList(LB_RESETCONTENT, 0, 0);
-    // Windows' list keeps this room for all the rows; Wine's does not.
-    SendToList(LB_INITSTORAGE, RowParam(rows), static_cast<LPARAM>(textBytes));
+    // The list is a wide window and keeps its texts in UTF-16; no ANSI
+    // byte makes more than one UTF-16 unit.
+    size_t room = std::min<size_t>(textBytes, MAXLONG / sizeof(WCHAR)) * sizeof(WCHAR);
+    SendToList(LB_INITSTORAGE, RowParam(rows), static_cast<LPARAM>(room));
     RefillRows = rows;
-    RoomForRows = FirstRoom;
+    NextRoomCheck = rows > FirstRoomCheck ? FirstRoomCheck : 0;
 }
 
 void FinishRows() {
@@ -60,9 +70,9 @@ void FinishRows() {
     RefillList = nullptr;
 }
 
-int AddRow(const std::string& text) {
+int AddRow(const char* text) {
     int row = static_cast<int>(SendToList(LB_ADDSTRING, 0, TextParam(text)));
-    if (row >= 0) MakeRoomForNextRow(row + 1);
+    if (row >= 0) CheckRoom(row + 1);
     return row;
 }
 
@@ -86,7 +96,7 @@ std::string GetRowText(int row) {
 }
 
 int FindRowExact(const std::string& text) {
-    return static_cast<int>(SendToList(LB_FINDSTRINGEXACT, RowParam(-1), TextParam(text)));
+    return static_cast<int>(SendToList(LB_FINDSTRINGEXACT, RowParam(-1), TextParam(text.c_str())));
 }
 
 void SelectRow(int row) { SendToList(LB_SETCURSEL, RowParam(row), 0); }

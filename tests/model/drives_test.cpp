@@ -20,6 +20,8 @@ TEST(DriveDiscovery, ListsUsableLettersInOrderWithTheirCount) {
     EXPECT_EQ(ShownEntries[1], "A:");
     EXPECT_EQ(ShownEntries[4], "Z:");
     EXPECT_EQ(fake::StatusText, " 4 drives");
+    // No probed drive stays the current one.
+    EXPECT_EQ(fake::CurrentFolder, "W:\\Start\\");
 }
 
 TEST(DriveDiscovery, NoDriveStillSetsTheCount) {

@@ -11,11 +11,13 @@
 namespace fake {
 
 std::set<char> Drives;
+std::string CurrentFolder;
 std::map<std::string, std::vector<Entry>> Folders;
 std::set<std::string> Unreadable;
 std::vector<std::string> Patterns;
 int OpenSearches = 0;
 std::vector<Row> Rows;
+bool Redrawing = true;
 int Selected = -1;
 std::map<int, bool> Enabled;
 std::map<int, int> DefaultLookDropped;
@@ -26,18 +28,24 @@ std::vector<std::string> Commands;
 int CodePage = 0;
 int FailingEntry = 0;
 size_t LargestAllocation = 0;
+long FailingAllocation = 0;
+bool StaysOutOfMemory = false;
+long AllocationsMade = 0;
 size_t RowSpace = 0;
+int SystemCalls = 0;
 bool ClipboardBusy = false;
 std::string Clipboard;
 std::vector<Message> Messages;
 
 void Reset() {
     Drives.clear();
+    CurrentFolder = "W:\\Start\\";
     Folders.clear();
     Unreadable.clear();
     Patterns.clear();
     OpenSearches = 0;
     Rows.clear();
+    Redrawing = true;
     Selected = -1;
     Enabled = {{BackButtonId, true}, {ShowButtonId, true}, {ListButtonId, true}};
     DefaultLookDropped.clear();
@@ -48,6 +56,9 @@ void Reset() {
     CodePage = 0;
     FailingEntry = 0;
     LargestAllocation = 0;
+    FailingAllocation = 0;
+    StaysOutOfMemory = false;
+    AllocationsMade = 0;
     RowSpace = 0;
     ClipboardBusy = false;
     Clipboard.clear();
@@ -87,13 +98,35 @@ std::vector<std::string> Shown() {
 
 using namespace fake;
 
+// The system's own bookkeeping is not the program's memory: a limit set by
+// a test does not apply to it.
+struct SystemCall {
+    SystemCall() { ++SystemCalls; }
+    ~SystemCall() { --SystemCalls; }
+};
+
 // Code page 932's lead bytes.
 bool IsLeadByte(char byte) {
     unsigned char b = static_cast<unsigned char>(byte);
     return CodePage == 932 && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC));
 }
 
-bool ProbeDrive(char letter) { return Drives.count(letter) != 0; }
+bool ProbeDrive(char letter) {
+    SystemCall system;
+    if (Drives.count(letter) == 0) return false;
+    CurrentFolder = std::string(1, letter) + ":\\";
+    return true;
+}
+
+static std::string SavedFolder;
+void SaveCurrentFolder() {
+    SystemCall system;
+    SavedFolder = CurrentFolder;
+}
+void RestoreCurrentFolder() {
+    SystemCall system;
+    CurrentFolder = SavedFolder;
+}
 
 // Full path -> is a folder, for the folder searched last, so that kind
 // queries on large folders stay quick.
@@ -105,36 +138,36 @@ struct FolderSearch {
     size_t entries;   // handed out so far, "." and ".." not counted
 };
 
-// The system's own bookkeeping is not the program's memory: a limit set by
-// a test does not apply to it.
-struct SystemMemory {
-    size_t limit = LargestAllocation;
-    SystemMemory() { LargestAllocation = 0; }
-    ~SystemMemory() { LargestAllocation = limit; }
-};
 
 FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
-    SystemMemory system;
-    Patterns.push_back(pattern);
-    if (pattern.size() < 3 || pattern.compare(pattern.size() - 3, 3, "*.*") != 0) return nullptr;
-    std::string path = pattern.substr(0, pattern.size() - 3);
-    auto found = Folders.find(path);
-    if (found == Folders.end() || Unreadable.count(path)) return nullptr;
-    FolderSearch* search = new FolderSearch{{}, 1, 0};
-    if (path.size() > 3) search->names = {".", ".."};
-    Kinds.clear();
-    for (const Entry& entry : found->second) {
-        search->names.push_back(entry.name);
-        Kinds[path + entry.name] = entry.folder;
+    FolderSearch* search;
+    {
+        SystemCall system;
+        Patterns.push_back(pattern);
+        if (pattern.size() < 3 || pattern.compare(pattern.size() - 3, 3, "*.*") != 0) return nullptr;
+        std::string path = pattern.substr(0, pattern.size() - 3);
+        auto found = Folders.find(path);
+        if (found == Folders.end() || Unreadable.count(path)) return nullptr;
+        search = new FolderSearch{{}, 1, 0};
+        if (path.size() > 3) search->names = {".", ".."};
+        Kinds.clear();
+        for (const Entry& entry : found->second) {
+            search->names.push_back(entry.name);
+            Kinds[path + entry.name] = entry.folder;
+        }
+        if (search->names.empty()) {
+            delete search;
+            return nullptr;
+        }
     }
-    if (search->names.empty()) {
+    // The name's conversion is the program's memory; the search is closed
+    // when it fails.
+    try {
+        name = search->names[0];
+        if (name != "." && ++search->entries == static_cast<size_t>(FailingEntry)) throw std::bad_alloc();
+    } catch (const std::bad_alloc&) {
         delete search;
-        return nullptr;
-    }
-    name = search->names[0];
-    if (name != "." && ++search->entries == static_cast<size_t>(FailingEntry)) {
-        delete search;
-        throw std::bad_alloc();
+        throw;
     }
     ++OpenSearches;
     return search;
@@ -161,16 +194,21 @@ bool IsFolderPath(const std::string& path) {
     return kind != Kinds.end() && kind->second;
 }
 
-void SetStatusText(const std::string& text) { StatusText = text; }
+void SetStatusText(const char* text) {
+    SystemCall system;
+    StatusText = text;
+}
 
 void ResetRows(int, size_t) {
     Rows.clear();
+    Redrawing = false;
     Selected = -1;
 }
 
-void FinishRows() {}
+void FinishRows() { Redrawing = true; }
 
-int AddRow(const std::string& text) {
+int AddRow(const char* text) {
+    SystemCall system;
     if (RowSpace != 0 && Rows.size() >= RowSpace) return -2;   // LB_ERRSPACE
     Rows.push_back({text, 0});
     return static_cast<int>(Rows.size()) - 1;
@@ -215,21 +253,37 @@ int FindRowExact(const std::string& text) {
 
 void SelectRow(int row) { Selected = row >= 0 && row < static_cast<int>(Rows.size()) ? row : -1; }
 
-void EnableButton(int id, bool enabled) { Enabled[id] = enabled; }
-void SetPathLabel(const std::string& path) { PathLabel = path; }
+void EnableButton(int id, bool enabled) {
+    SystemCall system;
+    Enabled[id] = enabled;
+}
+void SetPathLabel(const std::string& path) {
+    SystemCall system;
+    PathLabel = path;
+}
 
 void ResendCommand(int id) {
-    Commands.push_back(std::to_string(id));
+    {
+        SystemCall system;
+        Commands.push_back(std::to_string(id));
+    }
     HandleCommand(id, 0);
 }
 
-void DropDefaultLook(int id) { ++DefaultLookDropped[id]; }
+void DropDefaultLook(int id) {
+    SystemCall system;
+    ++DefaultLookDropped[id];
+}
 void ReturnFocus() { ++FocusReturns; }
 
 bool CopyTextToClipboard(const std::string& text) {
+    SystemCall system;
     if (ClipboardBusy) return false;
     Clipboard = text;
     return true;
 }
 
-void ShowMessage(const std::string& text, MessageKind kind) { Messages.push_back({text, kind}); }
+void ShowMessage(const char* text, MessageKind kind) {
+    SystemCall system;
+    Messages.push_back({text, kind});
+}

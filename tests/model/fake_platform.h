@@ -27,6 +27,8 @@ struct Message {
 };
 
 extern std::set<char> Drives;
+// The process's current directory, as the probes and their restoring leave it.
+extern std::string CurrentFolder;
 // Folder path (ending in "\") -> its entries in enumeration order. "." and
 // ".." are enumerated first in every folder that is not a drive's root.
 extern std::map<std::string, std::vector<Entry>> Folders;
@@ -35,6 +37,7 @@ extern std::vector<std::string> Patterns;   // every search pattern asked for
 extern int OpenSearches;
 
 extern std::vector<Row> Rows;
+extern bool Redrawing;                         // off between ResetRows and FinishRows
 extern int Selected;
 extern std::map<int, bool> Enabled;
 extern std::map<int, int> DefaultLookDropped;  // id -> times
@@ -50,12 +53,20 @@ extern int CodePage;
 // Running out of memory: the search throws std::bad_alloc when it reaches
 // entry number FailingEntry (counted from 1, "." and ".." not counted), as
 // the system's name conversion would; in the model tests every allocation
-// larger than LargestAllocation bytes fails; the list takes at most
+// larger than LargestAllocation bytes fails, and so does allocation number
+// FailingAllocation (counted in AllocationsMade from when it is set) and,
+// with StaysOutOfMemory, every one after it; the list takes at most
 // RowSpace rows.
 // 0 turns each off.
 extern int FailingEntry;
 extern size_t LargestAllocation;
+extern long FailingAllocation;
+extern bool StaysOutOfMemory;
+extern long AllocationsMade;
 extern size_t RowSpace;
+// Above 0 while the double keeps its own records, which are the system's
+// memory and not the program's: no allocation fails then.
+extern int SystemCalls;
 
 extern bool ClipboardBusy;
 extern std::string Clipboard;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <tuple>
+
 #include "browse/navigation.h"
 #include "browse/shown_entries.h"
 #include "tests/model/fake_platform.h"
@@ -285,6 +289,166 @@ TEST_F(Navigation, OtherCommandsAndNotificationsDoNothing) {
     EXPECT_EQ(fake::Selected, 0);
     EXPECT_TRUE(fake::Commands.empty());
     EXPECT_EQ(fake::DefaultLookDropped[BackButtonId], 1);
+}
+
+
+// ---- memory running out at each allocation of a command ----
+
+const char MoreThanListed[] =
+    "This folder has more entries than could be listed.\r\n"
+    "There was not enough memory for the rest; the list shows those that fit.";
+
+struct View {
+    std::string path, label, status, clipboard;
+    std::vector<fake::Row> rows;
+    int selected;
+    bool back, show, list;
+};
+
+View Now() {
+    return {CurrentPath, fake::PathLabel, fake::StatusText, fake::Clipboard, fake::Rows, fake::Selected,
+            fake::Enabled[BackButtonId], fake::Enabled[ShowButtonId], fake::Enabled[ListButtonId]};
+}
+
+bool SameRows(const std::vector<fake::Row>& a, const std::vector<fake::Row>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const fake::Row& x, const fake::Row& y) {
+        return x.text == y.text && x.data == y.data;
+    });
+}
+
+bool Same(const View& a, const View& b) {
+    return std::tie(a.path, a.label, a.status, a.clipboard, a.selected, a.back, a.show, a.list) ==
+               std::tie(b.path, b.label, b.status, b.clipboard, b.selected, b.back, b.show, b.list) &&
+           SameRows(a.rows, b.rows);
+}
+
+// Names longer than a string's own buffer, so that each costs allocations,
+// enumerated out of order, so that the listing sorts.
+void SweptTree() {
+    fake::Reset();
+    fake::Drives = {'C', 'D'};
+    Names names = {"Projects\\", "A folder with a long name\\", "~old and kept folders\\", "readme.txt",
+                   "~$a lock file of some length.doc"};
+    for (char c = 'z'; c > 'z' - 24; --c) names.push_back(std::string(1, c) + " report of the year.txt");
+    fake::AddFolder("D:\\", names);
+    fake::AddFolder("D:\\A folder with a long name\\",
+                    {"b file with a long name.txt", "Inner folder with a long name\\", "a file with a long name.txt"});
+}
+
+void SelectNamed(const std::string& name) {
+    Names texts = fake::RowTexts();
+    fake::Selected = static_cast<int>(std::find(texts.begin(), texts.end(), name) - texts.begin());
+}
+
+void AtDrives() {
+    SweptTree();
+    StartDriveList();
+}
+void AtDriveD() {
+    AtDrives();
+    fake::Selected = 1;
+    HandleCommand(ShowButtonId, 0);
+    fake::Clipboard = "earlier";
+}
+void AtDriveDOnAFolder() {
+    AtDriveD();
+    SelectNamed("A folder with a long name");
+}
+void AtAFolder() {
+    AtDriveDOnAFolder();
+    HandleCommand(ShowButtonId, 0);
+}
+
+struct SweptCommand {
+    const char* name;
+    void (*prepare)();
+    void (*run)();
+};
+
+const SweptCommand SweptCommands[] = {
+    {"start", SweptTree, StartDriveList},
+    {"Show on a drive", [] { AtDrives(); fake::Selected = 1; }, [] { HandleCommand(ShowButtonId, 0); }},
+    {"Show on a folder", AtDriveDOnAFolder, [] { HandleCommand(ShowButtonId, 0); }},
+    {"Enter on a folder", AtDriveDOnAFolder, [] { HandleCommand(DefaultButtonId, 0); }},
+    {"double-click on a folder", AtDriveDOnAFolder, [] { HandleCommand(EntryListBoxId, 2); }},
+    {"Back to a folder", AtAFolder, [] { HandleCommand(BackButtonId, 0); }},
+    {"Back to the drive list", AtDriveD, [] { HandleCommand(BackButtonId, 0); }},
+    {"refill", AtDriveD, RefillEntryList},
+    {"List", AtDriveD, [] { HandleCommand(ListButtonId, 0); }},
+};
+
+// One story: the rows are the shown entries, and the path line, the
+// status, the buttons and the clipboard agree with them; it is the view
+// before the command, the view after it, or the rows that fit of the
+// latter with a warning.
+void ExpectSound(const View& before, const View& after, size_t messagesBefore) {
+    View now = Now();
+    EXPECT_TRUE(fake::Redrawing);
+    EXPECT_EQ(fake::OpenSearches, 0);
+    EXPECT_EQ(now.label, now.path);
+    ASSERT_EQ(now.rows.size(), static_cast<size_t>(ShownEntryCount));
+    for (int32_t i = 1; i <= ShownEntryCount; ++i) {
+        const std::string& entry = ShownEntries[i];
+        bool folder = IsFolderEntry(entry);
+        EXPECT_EQ(now.rows[i - 1].text, folder ? entry.substr(1) : entry);
+        EXPECT_EQ(now.rows[i - 1].data, folder ? Icon : now.path.empty() ? 1 : 0);
+    }
+    EXPECT_EQ(now.status, NumberText(ShownEntryCount) + (now.path.empty() ? " drives" : " Objects"));
+    EXPECT_EQ(now.back, !now.path.empty());
+    EXPECT_EQ(now.list, !now.path.empty());
+    EXPECT_EQ(now.show, !(GetRowData(now.selected) == 0 && !now.path.empty()));
+    EXPECT_TRUE(now.clipboard == before.clipboard || now.clipboard == after.clipboard);
+
+    bool fits = now.path == after.path && !fake::Messages.empty() && fake::Messages.back().text == MoreThanListed;
+    for (const fake::Row& row : now.rows)
+        fits = fits && std::any_of(after.rows.begin(), after.rows.end(), [&](const fake::Row& r) {
+                   return r.text == row.text && r.data == row.data;
+               });
+    EXPECT_TRUE(Same(now, before) || Same(now, after) || fits) << "neither the view before nor after";
+    // A command that changed nothing says why.
+    if (Same(now, before) && !Same(before, after)) EXPECT_GT(fake::Messages.size(), messagesBefore);
+}
+
+TEST(OutOfMemory, EveryCommandLeavesOneStoryAtEachAllocation) {
+    for (const SweptCommand& command : SweptCommands) {
+        for (bool staysOut : {false, true}) {
+            command.prepare();
+            command.run();
+            const View after = Now();
+            long points = 0;
+            // The first allocation that breaks the command is enough of it.
+            const ::testing::TestResult* result = ::testing::UnitTest::GetInstance()->current_test_info()->result();
+            int failures = result->total_part_count();
+            for (long n = 1; result->total_part_count() == failures; ++n) {
+                command.prepare();
+                const View before = Now();
+                size_t messages = fake::Messages.size();
+                fake::AllocationsMade = 0;
+                fake::StaysOutOfMemory = staysOut;
+                fake::FailingAllocation = n;
+                bool escaped = false;
+                try {
+                    command.run();
+                } catch (...) {
+                    escaped = true;
+                }
+                bool failed = fake::AllocationsMade >= n;
+                fake::FailingAllocation = 0;
+                if (!failed) break;
+                ++points;
+                SCOPED_TRACE(std::string(command.name) + ", allocation " + std::to_string(n) +
+                             (staysOut ? " and on" : " alone"));
+                EXPECT_FALSE(escaped) << "an exception left the command";
+                ExpectSound(before, after, messages);
+                // Once memory is back the command does what it always does.
+                if (Same(Now(), before)) {
+                    command.run();
+                    EXPECT_TRUE(Same(Now(), after)) << "the command fails again with memory back";
+                }
+            }
+            if (!staysOut) std::printf("  %s: %ld allocations, each failed in turn\n", command.name, points);
+        }
+    }
 }
 
 }  // namespace

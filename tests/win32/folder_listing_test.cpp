@@ -71,6 +71,19 @@ TEST_F(FolderListingTest, LongNamesAndPathsBeyondTheOldLimitAreListedWhole) {
     EXPECT_EQ(ShownNames(), (std::vector<std::string>{"\\" + longName, "inside.txt", longName.substr(1) + "f"}));
 }
 
+// A list that keeps the room it is given, as Windows' does: its answer to
+// LB_INITSTORAGE is the number of rows asked for so far.
+WNDPROC ListProcedure = nullptr;
+std::vector<WPARAM> RoomRequests;
+LRESULT CALLBACK KeepingList(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    static LRESULT kept = 0;
+    if (message == LB_RESETCONTENT) kept = 0;
+    LRESULT result = CallWindowProcW(ListProcedure, list, message, wParam, lParam);
+    if (message != LB_INITSTORAGE) return result;
+    RoomRequests.push_back(wParam);
+    return kept += static_cast<LRESULT>(wParam);
+}
+
 TEST_F(FolderListingTest, TwelveThousandEntriesAreAllListedInOrder) {
     const int files = 12000;
     ASSERT_NO_FATAL_FAILURE(MakeNumberedFiles(Root, "file ", 100000 + files - 1, 100000));
@@ -85,6 +98,15 @@ TEST_F(FolderListingTest, TwelveThousandEntriesAreAllListedInOrder) {
     EXPECT_EQ(ShownEntries[files], "file 111999");
     EXPECT_EQ(RowCount(), files);
     EXPECT_EQ(GetRowText(files - 1), "file 111999");
+
+    // Such a list is asked for room once; after that its room is only read.
+    HWND list = GetDlgItem(MainDialog, EntryListBoxId);
+    ListProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KeepingList)));
+    RefillEntryList();
+    SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProcedure));
+    EXPECT_EQ(RoomRequests, (std::vector<WPARAM>{files, 0}));
+    EXPECT_EQ(RowCount(), files);
     RemoveLargeTree(Root);
 }
 

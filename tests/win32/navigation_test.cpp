@@ -101,7 +101,14 @@ TEST_F(NavigationTest, AnEmptyFolderShowsNoRowsAndBackLeadsOut) {
 }
 
 TEST_F(NavigationTest, TheDrivesOfTheSystemAreListedAndOpened) {
+    // The probes leave the current directory where it was: a drive that
+    // holds it cannot be ejected.
+    ASSERT_TRUE(SetCurrentDirectoryA(Root.c_str()));
+    char started[MAX_PATH], now[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, started);
     StartDriveList();
+    GetCurrentDirectoryA(MAX_PATH, now);
+    EXPECT_STREQ(now, started);
 
     std::vector<std::string> drives = RowTexts();
     ASSERT_EQ(static_cast<int>(drives.size()), ShownEntryCount);
@@ -124,6 +131,9 @@ TEST_F(NavigationTest, TheDrivesOfTheSystemAreListedAndOpened) {
     EXPECT_FALSE(IsButtonEnabled(BackButtonId));
     EXPECT_FALSE(IsButtonEnabled(ListButtonId));
     EXPECT_EQ(DiscoverDrives(), static_cast<int32_t>(drives.size()));
+    GetCurrentDirectoryA(MAX_PATH, now);
+    EXPECT_STREQ(now, started);
+    SetCurrentDirectoryA("C:\\");   // the folder goes with the test
 }
 
 // Names that other systems make and the plain path rules rewrite: a

@@ -1,7 +1,5 @@
 #include "app/entry_rows.h"
 
-#include <string>
-
 #include "platform/platform.h"
 
 namespace {
@@ -10,6 +8,7 @@ const int IconLeft = 2;
 const int IconTopOffset = 3;   // centres the 16-pixel icon in the 20-pixel row
 const int TextLeft = 36;
 const LRESULT DriveRowData = 1;
+const int RowTextRoom = 3 * 255 + 1;
 
 }  // namespace
 
@@ -30,18 +29,23 @@ INT_PTR DrawEntryRow(HWND dialog, const DRAWITEMSTRUCT* request) {
 
     HWND list = GetDlgItem(dialog, EntryListBoxId);
     WPARAM row = request->itemID;
-    // The whole text, however long: the length may overstate it, and
-    // LB_GETTEXT says how much it copied.
+    // Painting needs no memory, so that it goes on when memory is short,
+    // as under the warning that a folder did not fit. A row's text is a name
+    // of at most 255 UTF-16 units, no more than three bytes each in any code
+    // page; the length may overstate it, and LB_GETTEXT says how much it
+    // copied. A longer text, which no name makes, is left out rather than
+    // read past the buffer.
+    char text[RowTextRoom];
     LRESULT length = SendMessageA(list, LB_GETTEXTLEN, row, 0);
-    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-    LRESULT copied = length > 0 ? SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&text[0])) : 0;
+    LRESULT copied = 0;
+    if (length > 0 && length < RowTextRoom) copied = SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
     if (copied < 0) copied = 0;
 
     // File names are shown as they are: an ampersand is part of the name,
     // not a mnemonic.
     RECT textArea = request->rcItem;
     textArea.left = TextLeft;
-    DrawTextA(dc, text.c_str(), static_cast<int>(copied), &textArea, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawTextA(dc, text, static_cast<int>(copied), &textArea, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 
     // Drive rows carry 1 only to mark them as openable; every other
     // non-zero value is the folder icon.

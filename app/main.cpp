@@ -27,15 +27,19 @@ static_assert(CommonControlClasses == 0x706F, "common control classes");
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX classes = {sizeof(INITCOMMONCONTROLSEX), CommonControlClasses};
     InitCommonControlsEx(&classes);
-    CreateShownEntries();
-
-    MainDialog = CreateMainDialog(std::string("Wendrel - Ver ") + ProgramVersion);
-    if (MainDialog) {
-        AddMainControls(MainDialog);
-        // Drive discovery writes the status text, so the bar must exist
-        // before the handler starts.
-        StatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, nullptr, MainDialog, StatusBarId);
-        RunMainDialog(MainDialog, HandleDialogEvent);
+    // Without memory for the table or the window there is no program to
+    // run; it ends as it always does.
+    try {
+        CreateShownEntries();
+        MainDialog = CreateMainDialog(std::string("Wendrel - Ver ") + ProgramVersion);
+        if (MainDialog) {
+            AddMainControls(MainDialog);
+            // Drive discovery writes the status text, so the bar must exist
+            // before the handler starts.
+            StatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, nullptr, MainDialog, StatusBarId);
+            RunMainDialog(MainDialog, HandleDialogEvent);
+        }
+    } catch (...) {
     }
     return 0;
 }

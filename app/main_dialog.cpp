@@ -54,6 +54,18 @@ HWND AddControl(HWND dialog, const ControlRow& row) {
 
 void AttachEventHandler(DialogEventHandler handler) { AttachedHandler = handler; }
 
+INT_PTR CallEventHandler(DialogEventHandler handler, HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The system calls the dialog procedure, and nothing thrown may unwind
+    // into its frames: the 32-bit build's unwinding cannot pass them and
+    // would end the program. The commands end themselves when memory runs
+    // out; whatever still arrives here gets the default processing.
+    try {
+        return handler(dialog, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
 INT_PTR CALLBACK MainDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     // The system's WM_INITDIALOG comes before any control exists; the
     // handler gets its own once the window is complete. Activation and
@@ -61,7 +73,7 @@ INT_PTR CALLBACK MainDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
     if (message == WM_INITDIALOG || message == WM_ACTIVATE) return FALSE;
     if (AttachedHandler) {
         SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 0);
-        INT_PTR result = AttachedHandler(dialog, message, wParam, lParam);
+        INT_PTR result = CallEventHandler(AttachedHandler, dialog, message, wParam, lParam);
         if (result != 0) {
             if (GetWindowLongPtrW(dialog, DWLP_MSGRESULT) == 0) SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
             return result;
@@ -88,10 +100,10 @@ INT_PTR CALLBACK MainDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
 
 void RunMainDialog(HWND dialog, DialogEventHandler handler) {
     SetForegroundWindow(dialog);
-    handler(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(dialog), 0);
+    CallEventHandler(handler, dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(dialog), 0);
     RECT client = {};
     GetClientRect(dialog, &client);
-    handler(dialog, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    CallEventHandler(handler, dialog, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     AttachEventHandler(handler);
     ShowWindow(dialog, ShowState);
     // Only the end of the window ends the loop; a WM_QUIT posted by anyone

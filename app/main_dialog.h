@@ -35,6 +35,10 @@ HWND AddControl(HWND dialog, const ControlRow& row);
 // `handler` until the dialog is destroyed.
 void AttachEventHandler(DialogEventHandler handler);
 
+// Calls `handler` and contains whatever it throws (the result is then 0):
+// what the system calls must not let an exception into the system.
+INT_PTR CallEventHandler(DialogEventHandler handler, HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Starts the handler, shows the dialog and runs the message loop until the
 // dialog window no longer exists.
 void RunMainDialog(HWND dialog, DialogEventHandler handler);

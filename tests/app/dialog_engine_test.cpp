@@ -1,3 +1,4 @@
+#include <new>
 #include <vector>
 
 #include "app/main_dialog.h"
@@ -15,6 +16,7 @@ struct Delivery {
 std::vector<Delivery> Deliveries;
 const UINT AnswerSeven = WM_APP + 1;       // the handler answers 7
 const UINT AnswerItself = WM_APP + 2;      // the handler stores 5 itself and answers 1
+const UINT Throws = WM_APP + 4;            // the handler runs out of memory
 const UINT_PTR CloseTimer = 1;
 
 INT_PTR RecordingHandler(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -34,6 +36,8 @@ INT_PTR RecordingHandler(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
     case AnswerItself:
         SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 5);
         return 1;
+    case Throws:
+        throw std::bad_alloc();
     default:
         return 0;
     }
@@ -79,6 +83,10 @@ TEST_F(DialogEngineTest, HandlerResultsBecomeTheMessageResult) {
     EXPECT_EQ(7, SendMessageW(dialog, AnswerSeven, 0, 0));
     EXPECT_EQ(5, SendMessageW(dialog, AnswerItself, 0, 0));
     EXPECT_EQ(0, SendMessageW(dialog, WM_APP + 3, 0, 0));
+    // A throw stays inside the dialog procedure: the message gets the
+    // default answer and the dialog goes on.
+    EXPECT_EQ(0, SendMessageW(dialog, Throws, 0, 0));
+    EXPECT_EQ(7, SendMessageW(dialog, AnswerSeven, 0, 0));
 }
 
 TEST_F(DialogEngineTest, ActivationAndEscapeLeaveTheDialogAlone) {

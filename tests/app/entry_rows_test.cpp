@@ -1,9 +1,24 @@
+#include <cstdlib>
+#include <new>
 #include <string>
 
 #include "app/entry_rows.h"
 #include "app/folder_icon.h"
 #include "browse/navigation.h"
 #include "tests/app/main_window.h"
+
+// Counts the program's allocations, to show that painting makes none.
+long Allocations = 0;
+void* operator new(std::size_t size) {
+    ++Allocations;
+    if (void* block = std::malloc(size ? size : 1)) return block;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 
@@ -123,6 +138,15 @@ TEST_F(EntryRowTest, AmpersandIsDrawnAsPartOfTheName) {
     Paint(AddListRow("WW", 0), ODA_DRAWENTIRE, 0);
     Paint(AddListRow("W&W", 0), ODA_DRAWENTIRE, 0, 20);
     EXPECT_GT(RightmostInk(20, back), RightmostInk(0, back));
+}
+
+TEST_F(EntryRowTest, ALongestNameIsPaintedWithoutMemory) {
+    std::string longest(255, 'n');
+    int row = AddListRow(longest.c_str(), FolderIconHandle);
+    long before = Allocations;
+    ASSERT_EQ(1, Paint(row, ODA_DRAWENTIRE, ODS_SELECTED));
+    EXPECT_EQ(before, Allocations);
+    EXPECT_TRUE(Marked(36, 0, Width, 20, GetSysColor(COLOR_HIGHLIGHT))) << "no text";
 }
 
 TEST_F(EntryRowTest, NoRowAndFocusAloneAreLeftToTheSystem) {

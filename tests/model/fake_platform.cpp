@@ -29,6 +29,8 @@ size_t LargestAllocation = 0;
 size_t RowSpace = 0;
 bool ClipboardBusy = false;
 std::string Clipboard;
+uint32_t TextLocale = 0;
+uint32_t ClipboardLocale = 0;
 std::vector<Message> Messages;
 
 void Reset() {
@@ -51,6 +53,8 @@ void Reset() {
     RowSpace = 0;
     ClipboardBusy = false;
     Clipboard.clear();
+    TextLocale = 0;
+    ClipboardLocale = 0;
     Messages.clear();
     CurrentPath.clear();
     FolderIconHandle = 0x5A5A;
@@ -226,9 +230,12 @@ void ResendCommand(int id) {
 void DropDefaultLook(int id) { ++DefaultLookDropped[id]; }
 void ReturnFocus() { ++FocusReturns; }
 
-bool CopyTextToClipboard(const std::string& text) {
+uint32_t AnsiTextLocale() { return TextLocale; }
+
+bool CopyTextToClipboard(const std::string& text, uint32_t locale) {
     if (ClipboardBusy) return false;
     Clipboard = text;
+    ClipboardLocale = locale;
     return true;
 }
 

@@ -59,6 +59,9 @@ extern size_t RowSpace;
 
 extern bool ClipboardBusy;
 extern std::string Clipboard;
+// What AnsiTextLocale answers, and the locale the clipboard was last handed.
+extern uint32_t TextLocale;
+extern uint32_t ClipboardLocale;
 extern std::vector<Message> Messages;
 
 // Clears everything above and the browsing state, and creates the table.

@@ -87,26 +87,26 @@ TEST_F(ClipboardTest, LongAndEmptyTextsRoundTrip) {
     std::string big;
     for (int i = 0; i < 12000; ++i) big += "entry " + std::to_string(i) + "\r\n";
 
-    ASSERT_TRUE(CopyTextToClipboard(big));
+    ASSERT_TRUE(CopyTextToClipboard(big, 0));
     EXPECT_EQ(ReadClipboardText().bytes, big);
 
-    ASSERT_TRUE(CopyTextToClipboard(""));
+    ASSERT_TRUE(CopyTextToClipboard("", 0));
     ClipboardBlock block = ReadClipboardText();
     EXPECT_TRUE(block.present);
     EXPECT_EQ(block.bytes, "");
 }
 
 TEST_F(ClipboardTest, AClipboardHeldOpenElsewhereKeepsWhatItHeld) {
-    ASSERT_TRUE(CopyTextToClipboard("before\r\n"));
+    ASSERT_TRUE(CopyTextToClipboard("before\r\n", 0));
     HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(OpenClipboard(other));
 
-    EXPECT_FALSE(CopyTextToClipboard("after\r\n"));
+    EXPECT_FALSE(CopyTextToClipboard("after\r\n", 0));
 
     CloseClipboard();
     DestroyWindow(other);
     EXPECT_EQ(ReadClipboardText().bytes, "before\r\n");
-    EXPECT_TRUE(CopyTextToClipboard("after\r\n"));
+    EXPECT_TRUE(CopyTextToClipboard("after\r\n", 0));
     EXPECT_EQ(ReadClipboardText().bytes, "after\r\n");
 }
 

@@ -43,7 +43,7 @@ std::string BuildListingText() {
 void ListCommand() {
     bool placed;
     try {
-        placed = CopyTextToClipboard(BuildListingText());
+        placed = CopyTextToClipboard(BuildListingText(), AnsiTextLocale());
     } catch (const std::bad_alloc&) {
         placed = false;   // the text could not be built; the clipboard is untouched
     }

@@ -34,6 +34,10 @@ const int ListError = -1;   // what the list answers for "no such row"
 // an ASCII letter, so ANSI text is read a character at a time.
 bool IsLeadByte(char byte);
 
+// The locale whose ANSI code page is the one text is in (a Windows locale
+// identifier); 0 when no locale can be found for it.
+uint32_t AnsiTextLocale();
+
 // ---- file system ----------------------------------------------------------
 
 // True when the drive "<letter>:" can be made the current directory. Runs
@@ -90,11 +94,13 @@ void ReturnFocus();                            // foreground + focus the list
 
 // ---- clipboard and messages -----------------------------------------------
 
-// Places `text` on the clipboard as CF_TEXT. False when nothing was placed
-// (clipboard busy, no memory): the clipboard then keeps what it held, except
-// when the system refuses the text after the clipboard has been emptied,
-// which leaves it empty.
-bool CopyTextToClipboard(const std::string& text);
+// Places `text` on the clipboard as CF_TEXT, with `locale` as CF_LOCALE
+// unless it is 0: Unicode programs read the text converted with that
+// locale's code page. False when the text was not placed (clipboard busy,
+// no memory): the clipboard then keeps what it held, except when the
+// system refuses the text after the clipboard has been emptied, which
+// leaves it empty. A locale that cannot be placed leaves the text alone.
+bool CopyTextToClipboard(const std::string& text, uint32_t locale);
 
 enum MessageKind { InformationMessage, WarningMessage };
 // Allocates nothing, so that it can say that memory ran out.

@@ -1,6 +1,7 @@
 #include "tests/common/clipboard_text.h"
 
 #include <cstring>
+#include <cwchar>
 
 bool OpenClipboardPatiently(HWND owner, DWORD timeoutMs) {
     DWORD start = GetTickCount();
@@ -27,4 +28,42 @@ std::string ClipboardText(bool* available) {
     }
     if (available) *available = found;
     return text;
+}
+
+std::wstring ClipboardUnicodeText() {
+    std::wstring text;
+    if (OpenClipboardPatiently(nullptr)) {
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        if (const wchar_t* units = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
+            text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+DWORD ClipboardLocale() {
+    DWORD locale = 0;
+    if (OpenClipboardPatiently(nullptr)) {
+        HANDLE data = GetClipboardData(CF_LOCALE);
+        if (const DWORD* lcid = data ? static_cast<const DWORD*>(GlobalLock(data)) : nullptr) {
+            locale = *lcid;
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return locale;
+}
+
+const MixedLocaleNames* MixedLocaleStart() {
+    static const MixedLocaleNames names[] = {
+        // A folder in katakana holding a file named in kanji.
+        {932, 0x0411, "\x83\x5C\x83\x74\x83\x67", "\x95\x5C.txt", L"\u30BD\u30D5\u30C8", L"\u8868.txt"},
+        // Names with letters that code page 1252 has elsewhere or not at all.
+        {1250, 0x0415, "\xA3\xF3" "d\x9F", "\xBF\xF3\xB3w.txt", L"\u0141\u00F3d\u017A", L"\u017C\u00F3\u0142w.txt"},
+    };
+    for (const MixedLocaleNames& start : names)
+        if (start.codePage == GetACP() && LOWORD(GetKeyboardLayout(0)) != start.locale) return &start;
+    return nullptr;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "tests/common/clipboard_text.h"
+#include "tests/common/file_tree.h"
 #include "tests/e2e/fixture_drive.h"
 #include "tests/e2e/wendrel_driver.h"
 
@@ -125,6 +126,28 @@ TEST_F(Listing, WarnsAndLeavesTheClipboardAloneWhenItIsHeld) {
     EXPECT_FALSE(told.empty());
     EXPECT_EQ("kept", ClipboardText());
     ExpectFocusBackInTheList();
+}
+
+// Run where the system locale's code page is not the keyboard's: a Unicode
+// program pastes the names as they are shown, whatever the keyboard.
+typedef Listing MixedLocale;
+
+TEST_F(MixedLocale, UnicodeProgramsPasteTheNamesAsShown) {
+    const MixedLocaleNames* names = MixedLocaleStart();
+    ASSERT_TRUE(names) << "needs a system locale other than the keyboard's";
+    // Left for the drive's removal: in this start no other case sees it.
+    MakeFolder(Root() + names->folder);
+    MakeFile(Root() + names->folder + "\\" + names->file);
+    ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
+    ASSERT_TRUE(w.Open(names->folder));
+
+    EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButtonId); }));
+    std::string root = Root();
+    EXPECT_EQ("Listing for " + root + names->folder + "\\\r\n\r\n   Files\r\n" + names->file + "\r\n", ClipboardText());
+    EXPECT_EQ(names->locale, ClipboardLocale());
+    EXPECT_EQ(L"Listing for " + std::wstring(root.begin(), root.end()) + names->wideFolder +
+                  L"\\\r\n\r\n   Files\r\n" + names->wideFile + L"\r\n",
+              ClipboardUnicodeText());
 }
 
 }  // namespace

@@ -35,6 +35,8 @@ size_t RowSpace = 0;
 int SystemCalls = 0;
 bool ClipboardBusy = false;
 std::string Clipboard;
+uint32_t TextLocale = 0;
+uint32_t ClipboardLocale = 0;
 std::vector<Message> Messages;
 
 void Reset() {
@@ -62,6 +64,8 @@ void Reset() {
     RowSpace = 0;
     ClipboardBusy = false;
     Clipboard.clear();
+    TextLocale = 0;
+    ClipboardLocale = 0;
     Messages.clear();
     CurrentPath.clear();
     FolderIconHandle = 0x5A5A;
@@ -276,10 +280,13 @@ void DropDefaultLook(int id) {
 }
 void ReturnFocus() { ++FocusReturns; }
 
-bool CopyTextToClipboard(const std::string& text) {
+uint32_t AnsiTextLocale() { return TextLocale; }
+
+bool CopyTextToClipboard(const std::string& text, uint32_t locale) {
     SystemCall system;
     if (ClipboardBusy) return false;
     Clipboard = text;
+    ClipboardLocale = locale;
     return true;
 }
 

@@ -70,6 +70,9 @@ extern int SystemCalls;
 
 extern bool ClipboardBusy;
 extern std::string Clipboard;
+// What AnsiTextLocale answers, and the locale the clipboard was last handed.
+extern uint32_t TextLocale;
+extern uint32_t ClipboardLocale;
 extern std::vector<Message> Messages;
 
 // Clears everything above and the browsing state, and creates the table.

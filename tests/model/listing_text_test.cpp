@@ -47,8 +47,10 @@ TEST_F(ListingText, EmptyFolderIsTitledFilesWhateverTheTableStillHolds) {
 TEST_F(ListingText, ListCommandCopiesAndConfirms) {
     Show("D:\\Work\\", {"~tmp", "a"});
     fake::Selected = 1;
+    fake::TextLocale = 0x0411;
     ListCommand();
     EXPECT_EQ(fake::Clipboard, "Listing for D:\\Work\\\r\n\r\n   Files\r\n~tmp\r\na\r\n");
+    EXPECT_EQ(fake::ClipboardLocale, 0x0411u);
     ASSERT_EQ(fake::Messages.size(), 1u);
     EXPECT_EQ(fake::Messages[0].kind, InformationMessage);
     EXPECT_EQ(fake::Messages[0].text,

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "browse/listing_text.h"
+#include "tests/common/clipboard_text.h"
 #include "tests/win32/real_system.h"
 
 namespace {
@@ -87,27 +88,47 @@ TEST_F(ClipboardTest, LongAndEmptyTextsRoundTrip) {
     std::string big;
     for (int i = 0; i < 12000; ++i) big += "entry " + std::to_string(i) + "\r\n";
 
-    ASSERT_TRUE(CopyTextToClipboard(big));
+    ASSERT_TRUE(CopyTextToClipboard(big, 0));
     EXPECT_EQ(ReadClipboardText().bytes, big);
 
-    ASSERT_TRUE(CopyTextToClipboard(""));
+    ASSERT_TRUE(CopyTextToClipboard("", 0));
     ClipboardBlock block = ReadClipboardText();
     EXPECT_TRUE(block.present);
     EXPECT_EQ(block.bytes, "");
 }
 
 TEST_F(ClipboardTest, AClipboardHeldOpenElsewhereKeepsWhatItHeld) {
-    ASSERT_TRUE(CopyTextToClipboard("before\r\n"));
+    ASSERT_TRUE(CopyTextToClipboard("before\r\n", 0));
     HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(OpenClipboard(other));
 
-    EXPECT_FALSE(CopyTextToClipboard("after\r\n"));
+    EXPECT_FALSE(CopyTextToClipboard("after\r\n", 0));
 
     CloseClipboard();
     DestroyWindow(other);
     EXPECT_EQ(ReadClipboardText().bytes, "before\r\n");
-    EXPECT_TRUE(CopyTextToClipboard("after\r\n"));
+    EXPECT_TRUE(CopyTextToClipboard("after\r\n", 0));
     EXPECT_EQ(ReadClipboardText().bytes, "after\r\n");
+}
+
+// Run where the system locale's code page is not the keyboard's: a Unicode
+// program pastes the names as they are shown, whatever the keyboard.
+typedef RealSystemTest MixedLocale;
+
+TEST_F(MixedLocale, UnicodeProgramsPasteTheNamesAsShown) {
+    const MixedLocaleNames* names = MixedLocaleStart();
+    ASSERT_TRUE(names) << "needs a system locale other than the keyboard's";
+    MakeFolder(Root + names->folder);
+    MakeFile(Root + names->folder + "\\" + names->file);
+    CurrentPath = Root + names->folder + "\\";
+    ShownEntryCount = ListFolder(CurrentPath);
+
+    ListAndCloseTheBox();
+
+    EXPECT_EQ(ReadClipboardText().bytes, "Listing for " + CurrentPath + "\r\n\r\n   Files\r\n" + names->file + "\r\n");
+    EXPECT_EQ(ClipboardLocale(), names->locale);
+    EXPECT_EQ(ClipboardUnicodeText(), L"Listing for " + std::wstring(Root.begin(), Root.end()) + names->wideFolder +
+                                          L"\\\r\n\r\n   Files\r\n" + names->wideFile + L"\r\n");
 }
 
 }  // namespace

@@ -25,8 +25,6 @@ int EntryGroup(const std::string& entry) {
     return !entry.empty() && entry[0] == '~' ? 1 : 2;
 }
 
-bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
-
 // Stores the entry in slot `slot`, reusing the slot's storage. When memory
 // runs out the slots up to `slot` - 1 are untouched.
 void StoreEntry(int32_t slot, bool folder, const std::string& name) {
@@ -156,14 +154,11 @@ int32_t ListFolder(const std::string& path) {
         search = StartFolderSearch(pattern, name);
         bool more = search != nullptr;
         while (more) {
-            if (!IsDotEntry(name)) {
-                fullPath.assign(path).append(name);
-                bool folder = IsFolderPath(fullPath);
-                StoreEntry(count + 1, folder, name);
-                ++count;
-                if (count > 1 && EntryLess(ShownEntries[count], ShownEntries[count - 1]))
-                    needsSorting = true;
-            }
+            fullPath.assign(path).append(name);
+            bool folder = IsFolderPath(fullPath);
+            StoreEntry(count + 1, folder, name);
+            ++count;
+            if (count > 1 && EntryLess(ShownEntries[count], ShownEntries[count - 1])) needsSorting = true;
             more = ContinueFolderSearch(search, name);
         }
     } catch (const std::bad_alloc&) {

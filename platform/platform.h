@@ -54,7 +54,9 @@ struct FolderSearch;   // an open directory search
 
 // Starts a search for `pattern` (an ANSI path ending in "*.*"). On success
 // returns the search and stores the first entry's name (converted to ANSI)
-// in `name`; returns nullptr when the folder cannot be searched.
+// in `name`; returns nullptr when the folder cannot be searched or holds
+// nothing. A search yields every entry but "." and "..", which it tells by
+// the names the disk holds.
 FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name);
 // Stores the next entry's name; false at the end or on failure.
 bool ContinueFolderSearch(FolderSearch* search, std::string& name);

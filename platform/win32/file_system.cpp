@@ -50,6 +50,31 @@ void RestoreCurrentFolder() {
     SetErrorMode(previous);
 }
 
+namespace {
+
+// Told by the name the disk holds: converted, a name such as "．．" may
+// read as "..".
+bool IsDotEntry(const wchar_t* name) {
+    return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
+
+// Moves past "." and ".."; false at the end of the search or on failure.
+bool NextEntry(HANDLE handle, WIN32_FIND_DATAW& found) {
+    UINT previous = SetErrorMode(QuietErrorMode);
+    BOOL more = FindNextFileW(handle, &found);
+    while (more && IsDotEntry(found.cFileName)) more = FindNextFileW(handle, &found);
+    SetErrorMode(previous);
+    return more != FALSE;
+}
+
+void CloseSearch(HANDLE handle) {
+    UINT previous = SetErrorMode(QuietErrorMode);
+    FindClose(handle);
+    SetErrorMode(previous);
+}
+
+}  // namespace
+
 FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
     std::wstring widePattern;
     SystemPath(pattern, widePattern);
@@ -58,32 +83,29 @@ FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
     HANDLE handle = FindFirstFileW(widePattern.c_str(), &found);
     SetErrorMode(previous);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    if (IsDotEntry(found.cFileName) && !NextEntry(handle, found)) {
+        CloseSearch(handle);
+        return nullptr;
+    }
     // Out of memory here would leave the search open with nobody to end it.
     try {
         AnsiFromWide(found.cFileName, name);
         return new FolderSearch{handle};
     } catch (...) {
-        previous = SetErrorMode(QuietErrorMode);
-        FindClose(handle);
-        SetErrorMode(previous);
+        CloseSearch(handle);
         throw;
     }
 }
 
 bool ContinueFolderSearch(FolderSearch* search, std::string& name) {
     WIN32_FIND_DATAW found;
-    UINT previous = SetErrorMode(QuietErrorMode);
-    BOOL more = FindNextFileW(search->handle, &found);
-    SetErrorMode(previous);
-    if (!more) return false;
+    if (!NextEntry(search->handle, found)) return false;
     AnsiFromWide(found.cFileName, name);
     return true;
 }
 
 void EndFolderSearch(FolderSearch* search) {
-    UINT previous = SetErrorMode(QuietErrorMode);
-    FindClose(search->handle);
-    SetErrorMode(previous);
+    CloseSearch(search->handle);
     delete search;
 }
 

@@ -13,13 +13,51 @@ std::wstring WideFromAnsi(const std::string& text) {
     return wide;
 }
 
+namespace {
+
+// Without WC_NO_BEST_FIT_CHARS a character the code page lacks becomes one
+// that looks like it: a full-width "\" the path separator, a full-width
+// "." a dot, a letter with a mark the bare letter, so that a row would name
+// and open another entry. With it such a character becomes "?", which names
+// no entry. UTF-8 has every character and refuses the flag.
+DWORD NameConversionFlags() {
+    static const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    return flags;
+}
+
+bool IsHighSurrogate(wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(wchar_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// Where in [from, units) half of a surrogate pair stands alone; `units`
+// when none does.
+size_t LoneSurrogate(const wchar_t* text, size_t from, size_t units) {
+    for (size_t i = from; i < units; ++i) {
+        if (IsHighSurrogate(text[i]) && i + 1 < units && IsLowSurrogate(text[i + 1])) ++i;
+        else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) return i;
+    }
+    return units;
+}
+
+}  // namespace
+
 void AnsiFromWide(const wchar_t* text, std::string& ansi) {
     size_t units = wcslen(text);
+    DWORD flags = NameConversionFlags();
+    // Half a surrogate pair has no UTF-8 form: the conversion would make
+    // U+FFFD of it, which may be another entry's name. As "?" it names
+    // none, as in the other code pages.
+    size_t lone = flags == 0 ? LoneSurrogate(text, 0, units) : units;
+    if (lone < units) {
+        static std::wstring repaired;
+        repaired.assign(text, units);
+        for (; lone < units; lone = LoneSurrogate(repaired.c_str(), lone + 1, units)) repaired[lone] = L'?';
+        text = repaired.c_str();
+    }
     // No code page takes more than three bytes for a UTF-16 unit, so one
     // call converts into room made beforehand.
     ansi.resize(3 * units);
     int length = units == 0 ? 0
-                            : WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(units), &ansi[0],
+                            : WideCharToMultiByte(CP_ACP, flags, text, static_cast<int>(units), &ansi[0],
                                                   static_cast<int>(ansi.size()), nullptr, nullptr);
     ansi.resize(length > 0 ? static_cast<size_t>(length) : 0);
 }

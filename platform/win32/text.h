@@ -6,7 +6,8 @@
 
 std::wstring WideFromAnsi(const std::string& text);
 // Stores `text` in `ansi`, reusing its storage: a listing converts a name
-// per entry. Characters the code page lacks become its default substitute.
+// per entry. A character the code page lacks becomes "?", never a
+// look-alike; under UTF-8 every name converts exactly.
 void AnsiFromWide(const wchar_t* text, std::string& ansi);
 
 // Stores in `wide`, reusing its storage, the UTF-16 form of a full path

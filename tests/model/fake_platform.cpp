@@ -139,7 +139,7 @@ static std::unordered_map<std::string, bool> Kinds;
 struct FolderSearch {
     std::vector<std::string> names;
     size_t next;
-    size_t entries;   // handed out so far, "." and ".." not counted
+    size_t entries;   // handed out so far
 };
 
 
@@ -153,7 +153,6 @@ FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
         auto found = Folders.find(path);
         if (found == Folders.end() || Unreadable.count(path)) return nullptr;
         search = new FolderSearch{{}, 1, 0};
-        if (path.size() > 3) search->names = {".", ".."};
         Kinds.clear();
         for (const Entry& entry : found->second) {
             search->names.push_back(entry.name);
@@ -168,7 +167,7 @@ FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
     // when it fails.
     try {
         name = search->names[0];
-        if (name != "." && ++search->entries == static_cast<size_t>(FailingEntry)) throw std::bad_alloc();
+        if (++search->entries == static_cast<size_t>(FailingEntry)) throw std::bad_alloc();
     } catch (const std::bad_alloc&) {
         delete search;
         throw;
@@ -180,9 +179,7 @@ FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
 bool ContinueFolderSearch(FolderSearch* search, std::string& name) {
     if (search->next >= search->names.size()) return false;
     const std::string& next = search->names[search->next++];
-    if (FailingEntry != 0 && next != "." && next != ".." &&
-        ++search->entries == static_cast<size_t>(FailingEntry))
-        throw std::bad_alloc();
+    if (FailingEntry != 0 && ++search->entries == static_cast<size_t>(FailingEntry)) throw std::bad_alloc();
     name = next;
     return true;
 }
@@ -282,12 +279,12 @@ void ReturnFocus() { ++FocusReturns; }
 
 uint32_t AnsiTextLocale() { return TextLocale; }
 
-bool CopyTextToClipboard(const std::string& text, uint32_t locale) {
+ClipboardResult CopyTextToClipboard(const std::string& text, uint32_t locale) {
     SystemCall system;
-    if (ClipboardBusy) return false;
+    if (ClipboardBusy) return ClipboardInUse;
     Clipboard = text;
     ClipboardLocale = locale;
-    return true;
+    return TextPlaced;
 }
 
 void ShowMessage(const char* text, MessageKind kind) {

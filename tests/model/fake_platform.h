@@ -29,8 +29,8 @@ struct Message {
 extern std::set<char> Drives;
 // The process's current directory, as the probes and their restoring leave it.
 extern std::string CurrentFolder;
-// Folder path (ending in "\") -> its entries in enumeration order. "." and
-// ".." are enumerated first in every folder that is not a drive's root.
+// Folder path (ending in "\") -> its entries in enumeration order; like the
+// system's, the search yields no "." and "..".
 extern std::map<std::string, std::vector<Entry>> Folders;
 extern std::set<std::string> Unreadable;
 extern std::vector<std::string> Patterns;   // every search pattern asked for
@@ -51,7 +51,7 @@ extern std::vector<std::string> Commands;      // re-sent commands, in order
 extern int CodePage;
 
 // Running out of memory: the search throws std::bad_alloc when it reaches
-// entry number FailingEntry (counted from 1, "." and ".." not counted), as
+// entry number FailingEntry (counted from 1), as
 // the system's name conversion would; in the model tests every allocation
 // larger than LargestAllocation bytes fails, and so does allocation number
 // FailingAllocation (counted in AllocationsMade from when it is set) and,

@@ -5,6 +5,7 @@
 
 #include "browse/drives.h"
 #include "browse/listing_text.h"
+#include "platform/win32/text.h"
 #include "tests/host/host_side.h"
 #include "tests/win32/real_system.h"
 
@@ -164,16 +165,75 @@ TEST_F(NavigationTest, NamesThatPlainPathsRewriteOpenAsTheyAreNamed) {
                                       "\r\n   Files\r\nfile.txt\r\n");
 }
 
-// Run under code page 932 (Wine with a Japanese locale), where these two
-// characters end in the byte of "\".
-class CodePage932 : public RealSystemTest {
+// Folders named with characters that a code page may lack and would turn
+// into look-alikes: a full-width twin of dup, a full-width "..", a
+// full-width "\" between a and b beside the folder a\b, and "¥", which
+// code page 932 lacks. Each holds a file named by its place in the list.
+class LookAlikeNames : public RealSystemTest {
+protected:
+    void MakeLookAlikes() {
+        const std::wstring root = ExtendedPath(Root) + L"\\";
+        for (size_t i = 0; i < names.size(); ++i) {
+            std::wstring folder = root + names[i], file = folder + L"\\" + std::to_wstring(i) + L".txt";
+            ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+            CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        }
+        MakeFolder(Root + "a\\b");
+        ShowRoot();
+    }
+    // Nothing vanishes, and a row opens exactly the folder its text names,
+    // or, holding "?", nothing.
+    void ExpectNoRowOpensAnotherEntry() {
+        ASSERT_EQ(RowTexts().size(), names.size());
+        for (const std::string& row : RowTexts()) {
+            size_t place = std::find(names.begin(), names.end(), WideFromAnsi(row)) - names.begin();
+            if (GetRowData(FindRowExact(row)) == 0) {
+                EXPECT_NE(row.find('?'), std::string::npos) << row;
+                continue;
+            }
+            ASSERT_LT(place, names.size()) << row;
+            OpenRow(row);
+            EXPECT_EQ(RowTexts().back(), std::to_string(place) + ".txt") << row;
+            BackCommand();
+        }
+    }
+    const std::vector<std::wstring> names = {L"dup", L"\uFF44\uFF55\uFF50", L"\uFF0E\uFF0E",
+                                             L"a",   L"a\uFF3C" L"b",         L"\u00A5"};
+};
+
+// Run under code page 1252, in a start whose host locale can name every
+// character.
+class CodePage1252 : public LookAlikeNames {
 protected:
     void SetUp() override {
-        RealSystemTest::SetUp();
+        LookAlikeNames::SetUp();
+        ASSERT_EQ(GetACP(), 1252u) << "needs the Western ANSI code page";
+    }
+};
+
+TEST_F(CodePage1252, NoNameOpensALookAlike) {
+    MakeLookAlikes();
+    ExpectNoRowOpensAnotherEntry();
+    EXPECT_EQ(GetRowData(FindRowExact("???")), 0);
+    EXPECT_EQ(GetRowData(FindRowExact("??")), 0);
+}
+
+// Run under code page 932 (Wine with a Japanese locale), where these two
+// characters end in the byte of "\".
+class CodePage932 : public LookAlikeNames {
+protected:
+    void SetUp() override {
+        LookAlikeNames::SetUp();
         ASSERT_EQ(GetACP(), 932u) << "needs the Japanese ANSI code page";
     }
     const std::string hyo = "\x95\x5C", so = "\x83\x5C";
 };
+
+TEST_F(CodePage932, NoNameOpensALookAlikeAndTheYenSignIsNoSeparator) {
+    MakeLookAlikes();
+    ExpectNoRowOpensAnotherEntry();
+    EXPECT_EQ(GetRowData(FindRowExact("?")), 0);
+}
 
 TEST_F(CodePage932, BackFromNamesEndingInTheBackslashByteInALongPath) {
     // Five levels of fifty such characters lead beyond the old path limit.

@@ -40,8 +40,9 @@ uint32_t AnsiTextLocale();
 
 // ---- file system ----------------------------------------------------------
 
-// True when the drive "<letter>:" can be made the current directory. Runs
-// with critical-error boxes suppressed, so an empty drive fails quietly.
+// True when the root of drive "<letter>:" can be made the current
+// directory. Runs with critical-error boxes suppressed, so an empty drive
+// fails quietly.
 bool ProbeDrive(char letter);
 // Each probe that answers leaves its drive current, and a volume holding a
 // process's current directory cannot be ejected. The probes are therefore

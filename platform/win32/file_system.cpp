@@ -16,7 +16,10 @@ const UINT QuietErrorMode = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
 }  // namespace
 
 bool ProbeDrive(char letter) {
-    const wchar_t drive[] = {static_cast<wchar_t>(letter), L':', L'\0'};
+    // The root, not "E:": that names the drive's current folder, which a
+    // command prompt hands down in its environment and which may be gone
+    // while the drive is there.
+    const wchar_t drive[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
     UINT previous = SetErrorMode(QuietErrorMode);
     SetLastError(0);
     BOOL made = SetCurrentDirectoryW(drive);

@@ -107,7 +107,11 @@ TEST_F(NavigationTest, TheDrivesOfTheSystemAreListedAndOpened) {
     ASSERT_TRUE(SetCurrentDirectoryA(Root.c_str()));
     char started[MAX_PATH], now[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, started);
+    // A command prompt hands down a folder for each drive; one that is
+    // gone must not hide its drive.
+    SetEnvironmentVariableA("=Z:", "Z:\\no such folder");
     StartDriveList();
+    SetEnvironmentVariableA("=Z:", nullptr);
     GetCurrentDirectoryA(MAX_PATH, now);
     EXPECT_STREQ(now, started);
 

@@ -13,9 +13,13 @@ const char Confirmation[] =
     "sent to the clipboard, where it can then be pasted \r\n"
     "to notePad and printed from there if desired.";
 
-const char CopyFailed[] =
+const char ClipboardInUseText[] =
     "The list could not be placed on the clipboard.\r\n"
     "Another program may be using the clipboard; please try again.";
+
+const char NoMemoryText[] =
+    "The list could not be placed on the clipboard.\r\n"
+    "There was not enough memory for it.";
 
 }  // namespace
 
@@ -41,14 +45,14 @@ std::string BuildListingText() {
 }
 
 void ListCommand() {
-    bool placed;
+    ClipboardResult result;
     try {
-        placed = CopyTextToClipboard(BuildListingText(), AnsiTextLocale());
+        result = CopyTextToClipboard(BuildListingText(), AnsiTextLocale());
     } catch (const std::bad_alloc&) {
-        placed = false;   // the text could not be built; the clipboard is untouched
+        result = NoMemoryForText;   // the text could not be built; the clipboard is untouched
     }
-    if (placed)
+    if (result == TextPlaced)
         ShowMessage(Confirmation, InformationMessage);
     else
-        ShowMessage(CopyFailed, WarningMessage);
+        ShowMessage(result == NoMemoryForText ? NoMemoryText : ClipboardInUseText, WarningMessage);
 }

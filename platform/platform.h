@@ -97,13 +97,22 @@ void ReturnFocus();                            // foreground + focus the list
 
 // ---- clipboard and messages -----------------------------------------------
 
-// Places `text` on the clipboard as CF_TEXT, with `locale` as CF_LOCALE
-// unless it is 0: Unicode programs read the text converted with that
-// locale's code page. False when the text was not placed (clipboard busy,
-// no memory): the clipboard then keeps what it held, except when the
-// system refuses the text after the clipboard has been emptied, which
-// leaves it empty. A locale that cannot be placed leaves the text alone.
-bool CopyTextToClipboard(const std::string& text, uint32_t locale);
+// Places `text` on the clipboard as CF_TEXT, beside it the same text as
+// CF_UNICODETEXT, converted with the ANSI code page, and `locale` as
+// CF_LOCALE unless it is 0: a Unicode program reads the names as they are
+// shown, whatever locale the system would guess for the text. What was
+// not placed:
+enum ClipboardResult {
+    TextPlaced,
+    // the clipboard stayed in use elsewhere: it keeps what it held, except
+    // when the system refuses the text after the clipboard has been
+    // emptied, which leaves it empty
+    ClipboardInUse,
+    // no memory for the text's block: the clipboard is untouched
+    NoMemoryForText,
+};
+// A Unicode form or a locale that cannot be had leaves the text alone.
+ClipboardResult CopyTextToClipboard(const std::string& text, uint32_t locale);
 
 enum MessageKind { InformationMessage, WarningMessage };
 // Allocates nothing, so that it can say that memory ran out.

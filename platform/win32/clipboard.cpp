@@ -22,44 +22,81 @@ HGLOBAL ClipboardBlock(UINT flags, const void* bytes, size_t size) {
     return block;
 }
 
-void FreeBlocks(HGLOBAL text, HGLOBAL locale) {
+// The text in UTF-16, converted straight into its block: a large folder's
+// listing is megabytes, and needs no other copy. 0 when it cannot be had.
+HGLOBAL UnicodeBlock(const std::string& text) {
+    if (text.size() >= 0x3FFFFFFF) return 0;
+    int bytes = static_cast<int>(text.size() + 1);   // the NUL converted too
+    int units = MultiByteToWideChar(CP_ACP, 0, text.c_str(), bytes, nullptr, 0);
+    if (units <= 0) return 0;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(units) * sizeof(wchar_t));
+    if (!block) return 0;
+    wchar_t* data = static_cast<wchar_t*>(GlobalLock(block));
+    int converted = data ? MultiByteToWideChar(CP_ACP, 0, text.c_str(), bytes, data, units) : 0;
+    if (data) GlobalUnlock(block);
+    if (converted != units) {
+        GlobalFree(block);
+        return 0;
+    }
+    return block;
+}
+
+// Clipboard history, remote-desktop sharing and clipboard managers open the
+// clipboard for a moment after every change. Only a clipboard held for
+// longer than about half a second is in use.
+bool OpenClipboardWithRetries(HWND owner) {
+    for (int retry = 0;; ++retry) {
+        if (OpenClipboard(owner)) return true;
+        if (retry == 10) return false;
+        Sleep(50);
+    }
+}
+
+void FreeBlocks(HGLOBAL text, HGLOBAL unicode, HGLOBAL locale) {
     GlobalFree(text);
+    if (unicode) GlobalFree(unicode);
     if (locale) GlobalFree(locale);
+}
+
+// Hands a block that may be missing to the clipboard, or frees it when
+// the clipboard refuses it.
+void PlaceOptional(UINT format, HGLOBAL block) {
+    if (block && !SetClipboardData(format, block)) GlobalFree(block);
 }
 
 }  // namespace
 
-bool CopyTextToClipboard(const std::string& text, uint32_t locale) {
+ClipboardResult CopyTextToClipboard(const std::string& text, uint32_t locale) {
     // Everything that can fail is tried before the clipboard is emptied, so
     // a failure leaves what it held. Only SetClipboardData can still refuse
     // a block afterwards: refusing the text leaves the clipboard empty;
-    // refusing the locale leaves the text, to which the system then gives
-    // the keyboard's locale, as when there is none.
+    // refusing another form leaves the text, from which the system then
+    // makes that form itself.
     HGLOBAL textBlock = ClipboardBlock(GMEM_MOVEABLE | GMEM_DDESHARE, text.c_str(), text.size() + 1);
-    if (!textBlock) return false;
-    // Without it a Unicode program reads the text in the code page of the
-    // keyboard's language, which need not be the one the text is in. The
-    // text goes without it when even this block cannot be had.
+    if (!textBlock) return NoMemoryForText;
+    // Made by the system from CF_TEXT, it would be read with the code page
+    // of whatever locale the system takes the text to be in, which under
+    // the UTF-8 code page is no locale's.
+    HGLOBAL unicodeBlock = UnicodeBlock(text);
+    // For the other forms the system makes: without it they are read in the
+    // code page of the keyboard's language, which need not be the one the
+    // text is in.
     LCID lcid = locale;
     HGLOBAL localeBlock = locale ? ClipboardBlock(GMEM_MOVEABLE, &lcid, sizeof lcid) : 0;
     // With no owner, EmptyClipboard leaves the clipboard ownerless and
     // SetClipboardData then refuses the blocks.
-    if (!OpenClipboard(MainDialog)) {
-        FreeBlocks(textBlock, localeBlock);
-        return false;
-    }
-    if (!EmptyClipboard()) {
-        CloseClipboard();
-        FreeBlocks(textBlock, localeBlock);
-        return false;
+    if (!OpenClipboardWithRetries(MainDialog)) {
+        FreeBlocks(textBlock, unicodeBlock, localeBlock);
+        return ClipboardInUse;
     }
     // Once placed, a block belongs to the clipboard.
-    if (!SetClipboardData(CF_TEXT, textBlock)) {
+    if (!EmptyClipboard() || !SetClipboardData(CF_TEXT, textBlock)) {
         CloseClipboard();
-        FreeBlocks(textBlock, localeBlock);
-        return false;
+        FreeBlocks(textBlock, unicodeBlock, localeBlock);
+        return ClipboardInUse;
     }
-    if (localeBlock && !SetClipboardData(CF_LOCALE, localeBlock)) GlobalFree(localeBlock);
+    PlaceOptional(CF_UNICODETEXT, unicodeBlock);
+    PlaceOptional(CF_LOCALE, localeBlock);
     CloseClipboard();
-    return true;
+    return TextPlaced;
 }

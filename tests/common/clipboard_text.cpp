@@ -62,6 +62,10 @@ const MixedLocaleNames* MixedLocaleStart() {
         {932, 0x0411, "\x83\x5C\x83\x74\x83\x67", "\x95\x5C.txt", L"\u30BD\u30D5\u30C8", L"\u8868.txt"},
         // Names with letters that code page 1252 has elsewhere or not at all.
         {1250, 0x0415, "\xA3\xF3" "d\x9F", "\xBF\xF3\xB3w.txt", L"\u0141\u00F3d\u017A", L"\u017C\u00F3\u0142w.txt"},
+        // Under UTF-8, whose code page is no locale's: Cyrillic with an emoji
+        // beyond the 16-bit range, and a kanji.
+        {CP_UTF8, 0, "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE\xF0\x9F\x98\x80", "\xE8\xA1\xA8.txt",
+         L"\u0424\u043E\u0442\u043E\U0001F600", L"\u8868.txt"},
     };
     for (const MixedLocaleNames& start : names)
         if (start.codePage == GetACP() && LOWORD(GetKeyboardLayout(0)) != start.locale) return &start;

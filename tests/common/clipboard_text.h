@@ -21,7 +21,7 @@ DWORD ClipboardLocale();
 
 // Names in the ANSI code page of a start whose system locale is not the
 // keyboard's (the mixed-locale starts), with what a Unicode program must
-// read of them and the locale the clipboard must carry.
+// read of them and the locale the clipboard must carry (0: any).
 struct MixedLocaleNames {
     UINT codePage;
     DWORD locale;

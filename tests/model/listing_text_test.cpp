@@ -72,7 +72,7 @@ TEST_F(ListingText, BusyClipboardIsReportedNotConfirmed) {
     EXPECT_EQ(fake::DefaultLookDropped[ListButtonId], 1);
     EXPECT_EQ(fake::FocusReturns, 1);
 
-    // A text that cannot be built for lack of memory is reported the same.
+    // A text that cannot be built for lack of memory says so.
     fake::ClipboardBusy = false;
     Show("D:\\Work\\", {std::string(4000, 'x')});
     fake::LargestAllocation = 2000;
@@ -80,7 +80,9 @@ TEST_F(ListingText, BusyClipboardIsReportedNotConfirmed) {
     fake::LargestAllocation = 0;
     EXPECT_EQ(fake::Clipboard, "earlier");
     ASSERT_EQ(fake::Messages.size(), 2u);
-    EXPECT_EQ(fake::Messages[1].text, fake::Messages[0].text);
+    EXPECT_EQ(fake::Messages[1].kind, WarningMessage);
+    EXPECT_EQ(fake::Messages[1].text,
+              "The list could not be placed on the clipboard.\r\nThere was not enough memory for it.");
     EXPECT_EQ(fake::DefaultLookDropped[ListButtonId], 2);
 }
 

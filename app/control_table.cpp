@@ -17,7 +17,8 @@ const ControlRow ControlTable[ControlCount] = {
      "Show child files and folders"},
     {"BUTTON", ListButtonId, "&List", 130, 150, 50, 25, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
      "List files and folders to clipboard"},
-    {"STATIC", PathLabelId, "", 5, 10, 190, 9, WS_CHILD | WS_VISIBLE | SS_LEFT, 0, nullptr},
+    // A path is shown as it is: "&" is no mnemonic here.
+    {"STATIC", PathLabelId, "", 5, 10, 190, 9, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, nullptr},
     {"EDIT", HiddenEditBoxId, "", 20, 20, 160, 115,
      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_WANTRETURN | ES_READONLY | ES_NOHIDESEL | ES_AUTOVSCROLL |
          ES_LOWERCASE | ES_MULTILINE,

@@ -72,4 +72,5 @@ TEST_F(MainWindowTest, IsTitledHiddenWithTwentyPixelRowsAndEnterMeansTheDefaultB
               style & (LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT));
     EXPECT_EQ(MAKELONG(DefaultButtonId, DC_HASDEFID), SendMessageW(dialog, DM_GETDEFID, 0, 0));
     EXPECT_FALSE(GetWindowLongPtrW(GetDlgItem(dialog, DefaultButtonId), GWL_STYLE) & WS_TABSTOP);
+    EXPECT_EQ(0x50000080, GetWindowLongPtrW(GetDlgItem(dialog, PathLabelId), GWL_STYLE));
 }

@@ -6,6 +6,7 @@
 namespace {
 
 DialogEventHandler AttachedHandler = nullptr;
+bool Ending = false;   // while EndMainDialog sends its own WM_CLOSE
 HFONT DialogFont = nullptr;
 int ShowState = SW_HIDE;
 
@@ -88,6 +89,13 @@ INT_PTR CALLBACK MainDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
             return TRUE;
         }
         return FALSE;
+    case WM_CLOSE:
+        // Another program asking the window to close (a task manager, a
+        // session ending) ends it as the close box does, this being the
+        // close box's WM_CLOSE. The system's own handling would only post
+        // IDCANCEL, which is ignored.
+        if (!Ending) DestroyWindow(dialog);
+        return TRUE;
     case WM_NCDESTROY:
         AttachedHandler = nullptr;
         return TRUE;
@@ -123,6 +131,8 @@ void RunMainDialog(HWND dialog, DialogEventHandler handler) {
 }
 
 void EndMainDialog(HWND dialog) {
+    Ending = true;
     SendMessageW(dialog, WM_CLOSE, 0, 0);
+    Ending = false;
     DestroyWindow(dialog);
 }

@@ -94,7 +94,6 @@ TEST_F(DialogEngineTest, ActivationAndEscapeLeaveTheDialogAlone) {
     SendMessageW(dialog, WM_ACTIVATE, WA_ACTIVE, 0);
     EXPECT_FALSE(Delivered(WM_ACTIVATE));
     SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    SendMessageW(dialog, WM_CLOSE, 0, 0);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     EXPECT_TRUE(IsWindow(dialog));
@@ -112,4 +111,10 @@ TEST_F(DialogEngineTest, CloseCommandDestroysTheDialogAndDetachesTheHandler) {
     MainWindowTest::SetUp();
     SendMessageW(dialog, AnswerSeven, 0, 0);
     EXPECT_FALSE(Delivered(AnswerSeven));
+
+    // A close request from another program ends it the same way.
+    AttachEventHandler(RecordingHandler);
+    SendMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_TRUE(Delivered(WM_DESTROY));
 }

@@ -261,4 +261,14 @@ TEST(Closing, OnlyTheCloseCommandEndsTheProgram) {
     EXPECT_EQ(0u, exitCode);
 }
 
+// As a task manager or a session ending asks.
+TEST(Closing, ACloseRequestFromAnotherProgramEndsIt) {
+    Wendrel w;
+    ASSERT_TRUE(w.Start());
+    PostMessageW(w.Dialog(), WM_CLOSE, 0, 0);
+    DWORD exitCode = 1234;
+    ASSERT_TRUE(w.WaitForExit(exitCode));
+    EXPECT_EQ(0u, exitCode);
+}
+
 }  // namespace

@@ -19,17 +19,28 @@ void AddButtonTooltip(HWND dialog, int id, const char* text) {
     SendMessageA(TooltipWindow, TTM_SETDELAYTIME, TTDT_AUTOPOP, 2500);
 
     TOOLINFOA tool = {};
-    tool.cbSize = sizeof(TOOLINFOA);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;   // the whole button; the control watches its mouse itself
     tool.hwnd = dialog;
     tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, id));
     tool.lpszText = const_cast<char*>(text);     // copied by the control
     LPARAM record = reinterpret_cast<LPARAM>(&tool);
-    SendMessageA(TooltipWindow, TTM_DELTOOLA, 0, record);
     // Without a manifest the system may give version 5 of the common
-    // controls, which refuses a record that counts lpReserved.
-    if (!SendMessageA(TooltipWindow, TTM_ADDTOOLA, 0, record)) {
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    // controls, which refuses a record that counts lpReserved, for adding
+    // and removing alike: the size it took for the first tool is the one
+    // for every later message. Before the first there is nothing to remove.
+    static UINT acceptedSize = 0;
+    if (acceptedSize) {
+        tool.cbSize = acceptedSize;
+        SendMessageA(TooltipWindow, TTM_DELTOOLA, 0, record);
         SendMessageA(TooltipWindow, TTM_ADDTOOLA, 0, record);
+        return;
+    }
+    const UINT sizes[] = {sizeof(TOOLINFOA), TTTOOLINFOA_V2_SIZE};
+    for (UINT size : sizes) {
+        tool.cbSize = size;
+        if (SendMessageA(TooltipWindow, TTM_ADDTOOLA, 0, record)) {
+            acceptedSize = size;
+            return;
+        }
     }
 }

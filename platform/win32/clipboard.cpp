@@ -25,7 +25,9 @@ HGLOBAL ClipboardBlock(UINT flags, const void* bytes, size_t size) {
 // The text in UTF-16, converted straight into its block: a large folder's
 // listing is megabytes, and needs no other copy. 0 when it cannot be had.
 HGLOBAL UnicodeBlock(const std::string& text) {
-    if (text.size() >= 0x3FFFFFFF) return 0;
+    // The conversion counts in int, and the block holds two bytes a unit.
+    const size_t longest = 0x3FFFFFFF;
+    if (text.size() >= longest) return 0;
     int bytes = static_cast<int>(text.size() + 1);   // the NUL converted too
     int units = MultiByteToWideChar(CP_ACP, 0, text.c_str(), bytes, nullptr, 0);
     if (units <= 0) return 0;

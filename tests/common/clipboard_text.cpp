@@ -56,7 +56,7 @@ DWORD ClipboardLocale() {
     return locale;
 }
 
-const MixedLocaleNames* MixedLocaleStart() {
+const MixedLocaleNames* NamesOfCodePage(UINT codePage) {
     static const MixedLocaleNames names[] = {
         // A folder in katakana holding a file named in kanji.
         {932, 0x0411, "\x83\x5C\x83\x74\x83\x67", "\x95\x5C.txt", L"\u30BD\u30D5\u30C8", L"\u8868.txt"},
@@ -68,6 +68,11 @@ const MixedLocaleNames* MixedLocaleStart() {
          L"\u0424\u043E\u0442\u043E\U0001F600", L"\u8868.txt"},
     };
     for (const MixedLocaleNames& start : names)
-        if (start.codePage == GetACP() && LOWORD(GetKeyboardLayout(0)) != start.locale) return &start;
+        if (start.codePage == codePage) return &start;
     return nullptr;
+}
+
+const MixedLocaleNames* MixedLocaleStart() {
+    const MixedLocaleNames* names = NamesOfCodePage(GetACP());
+    return names && LOWORD(GetKeyboardLayout(0)) != names->locale ? names : nullptr;
 }

@@ -30,6 +30,9 @@ struct MixedLocaleNames {
     const wchar_t* wideFolder;
     const wchar_t* wideFile;
 };
+// The names for code page `codePage` (932, 1250 or UTF-8); nullptr for
+// another.
+const MixedLocaleNames* NamesOfCodePage(UINT codePage);
 // The names for this start's code page; nullptr unless the keyboard's
 // language differs from the system locale, as the cases need.
 const MixedLocaleNames* MixedLocaleStart();

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/entry_rows.h"
+#include "app/main_dialog.h"
 #include "browse/drives.h"
 #include "browse/listing_text.h"
 #include "platform/win32/text.h"
+#include "tests/common/clipboard_text.h"
 #include "tests/host/host_side.h"
 #include "tests/win32/real_system.h"
 
@@ -205,6 +208,49 @@ protected:
                                              L"a",   L"a\uFF3C" L"b",         L"\u00A5"};
 };
 
+// Every row paints, pixel for pixel, what DrawTextW paints for its entry's
+// name in the program's own font: the letters the path line shows for it,
+// whatever the font's character set.
+void ExpectRowsPaintTheirNames(const std::string& root, const MixedLocaleNames& names) {
+    const std::wstring folder = ExtendedPath(root) + L"\\", file = folder + names.wideFile;
+    ASSERT_TRUE(CreateDirectoryW((folder + names.wideFolder).c_str(), nullptr));
+    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    CurrentPath = root;
+    ShownEntryCount = ListFolder(CurrentPath);
+    RefillEntryList();
+    ASSERT_EQ(RowCount(), 2);
+
+    HWND dialog = CreateMainDialog(" ");
+    HDC dc = CreateCompatibleDC(nullptr);
+    const int width = 300, height = 20;
+    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}};
+    void* bits = nullptr;
+    HGDIOBJ bitmap = SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+    auto picture = [&] {
+        GdiFlush();
+        return std::vector<DWORD>(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height);
+    };
+    std::vector<std::vector<DWORD>> rows;
+    for (UINT row = 0; row < 2; ++row) {
+        DRAWITEMSTRUCT request = {ODT_LISTBOX, EntryListBoxId, row, ODA_DRAWENTIRE, 0, nullptr, dc, {0, 0, width, height}};
+        DrawEntryRow(MainDialog, &request);
+        rows.push_back(picture());
+    }
+    RECT all = {0, 0, width, height}, text = {36, 0, width, height};
+    for (const wchar_t* name : {names.wideFolder, names.wideFile}) {
+        FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
+        const std::vector<DWORD> blank = picture();
+        DrawTextW(dc, name, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        EXPECT_NE(picture(), blank);
+        EXPECT_NE(std::find(rows.begin(), rows.end(), picture()), rows.end())
+            << "no row paints the " << (name == names.wideFolder ? "folder" : "file") << "'s name";
+    }
+    DeleteObject(SelectObject(dc, bitmap));
+    DeleteDC(dc);
+    DestroyWindow(dialog);
+}
+
 // Run under code page 1252, in a start whose host locale can name every
 // character.
 class CodePage1252 : public LookAlikeNames {
@@ -238,6 +284,8 @@ TEST_F(CodePage932, NoNameOpensALookAlikeAndTheYenSignIsNoSeparator) {
     ExpectNoRowOpensAnotherEntry();
     EXPECT_EQ(GetRowData(FindRowExact("?")), 0);
 }
+
+TEST_F(CodePage932, RowsPaintTheLettersOfTheirNames) { ExpectRowsPaintTheirNames(Root, *NamesOfCodePage(932)); }
 
 TEST_F(CodePage932, BackFromNamesEndingInTheBackslashByteInALongPath) {
     // Five levels of fifty such characters lead beyond the old path limit.
@@ -273,6 +321,16 @@ TEST_F(CodePage932, BackFromNamesEndingInTheBackslashByteInALongPath) {
     BackCommand();
     EXPECT_EQ(CurrentPath, top.substr(0, top.size() - level.size() - 1));
     EXPECT_EQ(GetRowText(GetSelectedRow()), level);
+}
+
+// Run where the system locale is not the keyboard's: under code page 932,
+// 1250 and UTF-8.
+typedef RealSystemTest MixedLocale;
+
+TEST_F(MixedLocale, RowsPaintTheLettersOfTheirNames) {
+    const MixedLocaleNames* names = MixedLocaleStart();
+    ASSERT_TRUE(names) << "needs a system locale other than the keyboard's";
+    ExpectRowsPaintTheirNames(Root, *names);
 }
 
 }  // namespace

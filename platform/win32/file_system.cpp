@@ -13,6 +13,38 @@ namespace {
 // rather than bring up a system dialog box.
 const UINT QuietErrorMode = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
 
+// On 64-bit Windows the file calls of a 32-bit program that name the
+// system folder reach the 32-bit one (SysWOW64) instead, and a listing
+// would name files that are not in the folder it names. The redirection
+// is turned off for each search and attribute call alone: while it is off
+// it also applies to the libraries the thread loads. Windows XP's 32-bit
+// kernel lacks the two calls, and a 32-bit system refuses them; either
+// way nothing is redirected there.
+typedef BOOL(WINAPI* DisableRedirection)(PVOID* previous);
+typedef BOOL(WINAPI* RevertRedirection)(PVOID previous);
+struct Redirection {
+    PVOID previous;
+    bool off;
+};
+
+template <class Call>
+Call FindKernelCall(const char* name) {
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    return kernel ? reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(kernel, name))) : nullptr;
+}
+
+Redirection TurnRedirectionOff() {
+    static DisableRedirection disable = FindKernelCall<DisableRedirection>("Wow64DisableWow64FsRedirection");
+    Redirection redirection = {nullptr, false};
+    redirection.off = disable && disable(&redirection.previous);
+    return redirection;
+}
+
+void TurnRedirectionBack(const Redirection& redirection) {
+    static RevertRedirection revert = FindKernelCall<RevertRedirection>("Wow64RevertWow64FsRedirection");
+    if (redirection.off && revert) revert(redirection.previous);
+}
+
 }  // namespace
 
 bool ProbeDrive(char letter) {
@@ -63,16 +95,22 @@ bool IsDotEntry(const wchar_t* name) {
 
 // Moves past "." and ".."; false at the end of the search or on failure.
 bool NextEntry(HANDLE handle, WIN32_FIND_DATAW& found) {
-    UINT previous = SetErrorMode(QuietErrorMode);
-    BOOL more = FindNextFileW(handle, &found);
-    while (more && IsDotEntry(found.cFileName)) more = FindNextFileW(handle, &found);
-    SetErrorMode(previous);
+    BOOL more = FALSE;
+    do {
+        UINT previous = SetErrorMode(QuietErrorMode);
+        Redirection redirection = TurnRedirectionOff();
+        more = FindNextFileW(handle, &found);
+        TurnRedirectionBack(redirection);
+        SetErrorMode(previous);
+    } while (more && IsDotEntry(found.cFileName));
     return more != FALSE;
 }
 
 void CloseSearch(HANDLE handle) {
     UINT previous = SetErrorMode(QuietErrorMode);
+    Redirection redirection = TurnRedirectionOff();
     FindClose(handle);
+    TurnRedirectionBack(redirection);
     SetErrorMode(previous);
 }
 
@@ -83,7 +121,9 @@ FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
     SystemPath(pattern, widePattern);
     WIN32_FIND_DATAW found;
     UINT previous = SetErrorMode(QuietErrorMode);
+    Redirection redirection = TurnRedirectionOff();
     HANDLE handle = FindFirstFileW(widePattern.c_str(), &found);
+    TurnRedirectionBack(redirection);
     SetErrorMode(previous);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     if (IsDotEntry(found.cFileName) && !NextEntry(handle, found)) {
@@ -116,6 +156,8 @@ bool IsFolderPath(const std::string& path) {
     // Asked once per entry of a listing: the path's storage is kept.
     static std::wstring widePath;
     SystemPath(path, widePath);
+    Redirection redirection = TurnRedirectionOff();
     DWORD attributes = GetFileAttributesW(widePath.c_str());
+    TurnRedirectionBack(redirection);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }

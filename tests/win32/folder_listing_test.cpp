@@ -1,9 +1,12 @@
 // ListFolder over real folders: what the system enumerates, how folders are
 // told from files, and the order and count that come out.
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "browse/folder_listing.h"
+#include "tests/host/host_side.h"
 #include "tests/win32/real_system.h"
 
 namespace {
@@ -131,6 +134,38 @@ TEST_F(FolderListingTest, OnlyFoldersCountAsFolders) {
     EXPECT_FALSE(IsFolderPath(Root + "file"));
     EXPECT_FALSE(IsFolderPath(Root + "missing"));
     EXPECT_FALSE(IsFolderPath(Root + "fold?r"));
+}
+
+// Run as a 32-bit program on 64-bit Windows (a 64-bit prefix with Wine's
+// 32-bit half), where the system leads a 32-bit program's file calls on the
+// system folder to the 32-bit one unless it is told not to.
+typedef RealSystemTest Wow64;
+
+TEST_F(Wow64, TheSystemFolderIsListedAsItHoldsItself) {
+    BOOL wow64 = FALSE;
+    if (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64)
+        GTEST_SKIP() << "not a 32-bit program on 64-bit Windows: no 64-bit prefix where this start ran";
+    // The host's view, through the Windows folder, which no redirection
+    // touches.
+    wchar_t windows[MAX_PATH] = L"";
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    std::string names = HostPath(std::wstring(Root.begin(), Root.end())) + "/names";
+    ASSERT_EQ(RunHostShell("ls -A " + ShellQuoted(HostPath(windows) + "/system32") + " > " + ShellQuoted(names)), 0);
+    std::vector<std::string> expected;
+    std::ifstream in(Root + "names");
+    for (std::string name; std::getline(in, name);) expected.push_back(name);
+
+    ShownEntryCount = ListFolder(std::string(windows, windows + lstrlenW(windows)) + "\\system32\\");
+
+    std::vector<std::string> listed = ShownNames();
+    for (std::string& name : listed) name.erase(0, name[0] == '\\');
+    std::sort(listed.begin(), listed.end());
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::string> inOneOnly;
+    std::set_symmetric_difference(listed.begin(), listed.end(), expected.begin(), expected.end(),
+                                  std::back_inserter(inOneOnly));
+    EXPECT_GT(listed.size(), 100u);
+    EXPECT_EQ(inOneOnly, std::vector<std::string>{}) << listed.size() << " listed of " << expected.size();
 }
 
 }  // namespace

@@ -54,9 +54,8 @@ bool OpenClipboardWithRetries(HWND owner) {
     }
 }
 
-void FreeBlocks(HGLOBAL text, HGLOBAL unicode, HGLOBAL locale) {
+void FreeBlocks(HGLOBAL text, HGLOBAL locale) {
     GlobalFree(text);
-    if (unicode) GlobalFree(unicode);
     if (locale) GlobalFree(locale);
 }
 
@@ -69,17 +68,14 @@ void PlaceOptional(UINT format, HGLOBAL block) {
 }  // namespace
 
 ClipboardResult CopyTextToClipboard(const std::string& text, uint32_t locale) {
-    // Everything that can fail is tried before the clipboard is emptied, so
-    // a failure leaves what it held. Only SetClipboardData can still refuse
-    // a block afterwards: refusing the text leaves the clipboard empty;
-    // refusing another form leaves the text, from which the system then
-    // makes that form itself.
+    // The text and its locale are made before the clipboard is opened, so
+    // that a clipboard in use, or no memory for the text, leaves what the
+    // clipboard held. Once the clipboard has been emptied only
+    // SetClipboardData can refuse a block: refusing the text leaves the
+    // clipboard empty; refusing another form leaves the text, from which
+    // the system then makes that form itself.
     HGLOBAL textBlock = ClipboardBlock(GMEM_MOVEABLE | GMEM_DDESHARE, text.c_str(), text.size() + 1);
     if (!textBlock) return NoMemoryForText;
-    // Made by the system from CF_TEXT, it would be read with the code page
-    // of whatever locale the system takes the text to be in, which under
-    // the UTF-8 code page is no locale's.
-    HGLOBAL unicodeBlock = UnicodeBlock(text);
     // For the other forms the system makes: without it they are read in the
     // code page of the keyboard's language, which need not be the one the
     // text is in.
@@ -88,16 +84,23 @@ ClipboardResult CopyTextToClipboard(const std::string& text, uint32_t locale) {
     // With no owner, EmptyClipboard leaves the clipboard ownerless and
     // SetClipboardData then refuses the blocks.
     if (!OpenClipboardWithRetries(MainDialog)) {
-        FreeBlocks(textBlock, unicodeBlock, localeBlock);
+        FreeBlocks(textBlock, localeBlock);
         return ClipboardInUse;
     }
     // Once placed, a block belongs to the clipboard.
     if (!EmptyClipboard() || !SetClipboardData(CF_TEXT, textBlock)) {
         CloseClipboard();
-        FreeBlocks(textBlock, unicodeBlock, localeBlock);
+        FreeBlocks(textBlock, localeBlock);
         return ClipboardInUse;
     }
-    PlaceOptional(CF_UNICODETEXT, unicodeBlock);
+    // Made by the system from CF_TEXT, the Unicode form would be read with
+    // the code page of whatever locale the system takes the text to be in,
+    // which under the UTF-8 code page is no locale's. It is made only now,
+    // when the previous listing's blocks have been freed by EmptyClipboard:
+    // made beside them, a block of this size leaves a hole in the heap at
+    // every List, and the program's memory grows with each. Without memory
+    // for it the system makes it from the text after all.
+    PlaceOptional(CF_UNICODETEXT, UnicodeBlock(text));
     PlaceOptional(CF_LOCALE, localeBlock);
     CloseClipboard();
     return TextPlaced;

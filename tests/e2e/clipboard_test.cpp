@@ -1,11 +1,17 @@
 // The List command: the listing on the clipboard and what the user is told.
 
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
 #include <string>
 
 #include "tests/common/clipboard_text.h"
 #include "tests/common/file_tree.h"
 #include "tests/e2e/fixture_drive.h"
 #include "tests/e2e/wendrel_driver.h"
+#include "tests/host/host_side.h"
 
 namespace {
 
@@ -86,6 +92,42 @@ TEST_F(Listing, TitlesOnlyTheKindsOfEntryThatAreThere) {
     ASSERT_TRUE(w.Open("Drafts"));
     EXPECT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButtonId); }));
     EXPECT_EQ("Listing for " + Root() + "Work\\Drafts\\\r\n\r\n   Files\r\ndraft.txt\r\n", ClipboardText());
+}
+
+// The program's private memory, as a task manager shows it.
+SIZE_T MemoryOf(const Wendrel& w) {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, w.ProcessId());
+    GetProcessMemoryInfo(process, &counters, sizeof counters);
+    CloseHandle(process);
+    return counters.PagefileUsage;
+}
+
+TEST_F(Listing, ManyRoundsOfShowListAndBackLeaveTheMemoryWhereItWas) {
+    // 12,000 files, made and removed by the host in a moment.
+    const std::string many = Root() + "Many";
+    struct HostFolder {
+        std::string path;
+        ~HostFolder() { RunHostShell("rm -rf " + ShellQuoted(path)); }
+    } host = {HostPath(std::wstring(many.begin(), many.end()))};
+    ASSERT_EQ(0, RunHostShell("mkdir " + ShellQuoted(host.path) + " && cd " + ShellQuoted(host.path) +
+                              " && i=0 && while [ $i -lt 12000 ]; do : > f$i || exit 1; i=$((i + 1)); done"));
+    ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
+
+    // Five rounds to warm up, then the highest mark of each of the next two
+    // tens of rounds: the heap gives back room now and then, so a mark
+    // between two rounds says little.
+    SIZE_T highest[2] = {0, 0};
+    for (int round = 1; round <= 25; ++round) {
+        ASSERT_TRUE(w.Open("Many"));
+        ASSERT_EQ(12000, w.RowCount());
+        ASSERT_EQ(Confirmation, ListAndConfirm([&] { w.Click(ListButtonId); }));
+        w.Click(BackButtonId);
+        if (round > 5) highest[(round - 6) / 10] = std::max(highest[(round - 6) / 10], MemoryOf(w));
+    }
+    // One listing's Unicode form, as a heap may keep one more in reserve.
+    SIZE_T listing = 2 * (ClipboardText().size() + 1);
+    EXPECT_LE(highest[1], highest[0] + listing) << "rounds 6 to 15 rose to " << highest[0] << " bytes";
 }
 
 // A window of the test's own that keeps the clipboard open, as another

@@ -1,6 +1,7 @@
 #include "app/main_dialog.h"
 
 #include "app/dialog_template.h"
+#include "platform/platform.h"
 #include "platform/win32/text.h"
 
 namespace {
@@ -96,6 +97,19 @@ INT_PTR CALLBACK MainDialogProcedure(HWND dialog, UINT message, WPARAM wParam, L
         // IDCANCEL, which is ignored.
         if (!Ending) DestroyWindow(dialog);
         return TRUE;
+    case WM_ENDSESSION:
+        // The Restart Manager asks a program to close this way when an
+        // installer needs its files; the session itself goes on.
+        if (wParam && (lParam & ENDSESSION_CLOSEAPP)) {
+            EndMainDialog(dialog);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_SYSCOLORCHANGE:
+        // Common controls learn of new system colours only from their
+        // top-level window.
+        SendMessageW(GetDlgItem(dialog, StatusBarId), WM_SYSCOLORCHANGE, wParam, lParam);
+        return FALSE;
     case WM_NCDESTROY:
         AttachedHandler = nullptr;
         return TRUE;
@@ -113,7 +127,11 @@ void RunMainDialog(HWND dialog, DialogEventHandler handler) {
     GetClientRect(dialog, &client);
     CallEventHandler(handler, dialog, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     AttachEventHandler(handler);
+    // The first ShowWindow of a program takes the show state that its
+    // starter asked for (a shortcut set to "Maximized", start /max), and a
+    // window of fixed size has nothing to fill the screen with.
     ShowWindow(dialog, ShowState);
+    if (IsZoomed(dialog)) ShowWindow(dialog, SW_RESTORE);
     // Only the end of the window ends the loop; a WM_QUIT posted by anyone
     // is dispatched like any other message.
     MSG message;

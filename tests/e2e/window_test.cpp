@@ -261,14 +261,18 @@ TEST(Closing, OnlyTheCloseCommandEndsTheProgram) {
     EXPECT_EQ(0u, exitCode);
 }
 
-// As a task manager or a session ending asks.
+// As a task manager or a session ending asks, and as the Restart Manager
+// asks for an installer.
 TEST(Closing, ACloseRequestFromAnotherProgramEndsIt) {
-    Wendrel w;
-    ASSERT_TRUE(w.Start());
-    PostMessageW(w.Dialog(), WM_CLOSE, 0, 0);
-    DWORD exitCode = 1234;
-    ASSERT_TRUE(w.WaitForExit(exitCode));
-    EXPECT_EQ(0u, exitCode);
+    const std::pair<UINT, LPARAM> requests[] = {{WM_CLOSE, 0}, {WM_ENDSESSION, ENDSESSION_CLOSEAPP}};
+    for (const auto& request : requests) {
+        Wendrel w;
+        ASSERT_TRUE(w.Start());
+        PostMessageW(w.Dialog(), request.first, request.first == WM_ENDSESSION, request.second);
+        DWORD exitCode = 1234;
+        ASSERT_TRUE(w.WaitForExit(exitCode)) << std::hex << request.first;
+        EXPECT_EQ(0u, exitCode);
+    }
 }
 
 }  // namespace

@@ -39,6 +39,36 @@ HICON SolidRedIcon() {
     return icon;
 }
 
+// The row painting's icon calls, caught in this program's import table. A
+// drive's 1 and a file's 0 are no icon that Wine would draw, but Windows
+// takes a handle whose upper half is 0 for any use of that slot of its
+// handle table, which may hold an icon.
+int IconCalls = 0;
+decltype(&DrawStateA) RealDrawState = nullptr;
+BOOL WINAPI CountedDrawState(HDC dc, HBRUSH brush, DRAWSTATEPROC draw, LPARAM data, WPARAM wData, int x, int y,
+                             int cx, int cy, UINT flags) {
+    ++IconCalls;
+    return RealDrawState(dc, brush, draw, data, wData, x, y, cx, cy, flags);
+}
+
+void CountIconCalls() {
+    if (RealDrawState) return;
+    RealDrawState = reinterpret_cast<decltype(&DrawStateA)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "DrawStateA")));
+    BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+    auto* headers = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    DWORD imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); dll->Name; ++dll) {
+        for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk); slot->u1.Function; ++slot) {
+            if (slot->u1.Function != reinterpret_cast<ULONG_PTR>(RealDrawState)) continue;
+            DWORD protection = 0;
+            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE, &protection);
+            slot->u1.Function = reinterpret_cast<ULONG_PTR>(&CountedDrawState);
+            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
+        }
+    }
+}
+
 // Paints rows into a 32-bit bitmap of its own and reads the pixels back.
 class EntryRowTest : public MainWindowTest {
 protected:
@@ -126,11 +156,16 @@ TEST_F(EntryRowTest, SelectedFolderRowHasIconThreePixelsDownAndTextFrom36) {
 
 TEST_F(EntryRowTest, FileAndDriveRowsHaveNoIconAndLineUpWithFolders) {
     COLORREF back = GetSysColor(COLOR_WINDOW);
+    CountIconCalls();
+    IconCalls = 0;
     ASSERT_EQ(1, Paint(AddListRow("readme.txt", 0), ODA_DRAWENTIRE, 0));
     ASSERT_EQ(1, Paint(AddListRow("C:", 1), ODA_DRAWENTIRE, 0, 20));
+    EXPECT_EQ(0, IconCalls);
     EXPECT_FALSE(Marked(0, 0, 36, 40, back));
     EXPECT_TRUE(Marked(36, 0, Width, 20, back));
     EXPECT_TRUE(Marked(36, 20, Width, 40, back));
+    Paint(AddListRow("Projects", FolderIconHandle), ODA_DRAWENTIRE, 0);
+    EXPECT_EQ(1, IconCalls) << "the icon calls are not seen";
 }
 
 TEST_F(EntryRowTest, AmpersandIsDrawnAsPartOfTheName) {

@@ -363,18 +363,22 @@ struct SweptCommand {
     const char* name;
     void (*prepare)();
     void (*run)();
+    // The drive views hold texts of two bytes, which a string keeps in
+    // itself, and the refill only reads the table: these have nothing to
+    // fail, and must stay so.
+    bool allocatesNothing;
 };
 
 const SweptCommand SweptCommands[] = {
-    {"start", SweptTree, StartDriveList},
-    {"Show on a drive", [] { AtDrives(); fake::Selected = 1; }, [] { HandleCommand(ShowButtonId, 0); }},
-    {"Show on a folder", AtDriveDOnAFolder, [] { HandleCommand(ShowButtonId, 0); }},
-    {"Enter on a folder", AtDriveDOnAFolder, [] { HandleCommand(DefaultButtonId, 0); }},
-    {"double-click on a folder", AtDriveDOnAFolder, [] { HandleCommand(EntryListBoxId, 2); }},
-    {"Back to a folder", AtAFolder, [] { HandleCommand(BackButtonId, 0); }},
-    {"Back to the drive list", AtDriveD, [] { HandleCommand(BackButtonId, 0); }},
-    {"refill", AtDriveD, RefillEntryList},
-    {"List", AtDriveD, [] { HandleCommand(ListButtonId, 0); }},
+    {"start", SweptTree, StartDriveList, true},
+    {"Show on a drive", [] { AtDrives(); fake::Selected = 1; }, [] { HandleCommand(ShowButtonId, 0); }, false},
+    {"Show on a folder", AtDriveDOnAFolder, [] { HandleCommand(ShowButtonId, 0); }, false},
+    {"Enter on a folder", AtDriveDOnAFolder, [] { HandleCommand(DefaultButtonId, 0); }, false},
+    {"double-click on a folder", AtDriveDOnAFolder, [] { HandleCommand(EntryListBoxId, 2); }, false},
+    {"Back to a folder", AtAFolder, [] { HandleCommand(BackButtonId, 0); }, false},
+    {"Back to the drive list", AtDriveD, [] { HandleCommand(BackButtonId, 0); }, true},
+    {"refill", AtDriveD, RefillEntryList, true},
+    {"List", AtDriveD, [] { HandleCommand(ListButtonId, 0); }, false},
 };
 
 // One story: the rows are the shown entries, and the path line, the
@@ -446,6 +450,9 @@ TEST(OutOfMemory, EveryCommandLeavesOneStoryAtEachAllocation) {
                     EXPECT_TRUE(Same(Now(), after)) << "the command fails again with memory back";
                 }
             }
+            // A sweep that fails nothing checks nothing.
+            if (command.allocatesNothing) EXPECT_EQ(points, 0) << command.name << " allocates";
+            else EXPECT_GT(points, 0) << command.name << ": no allocation failed";
             if (!staysOut) std::printf("  %s: %ld allocations, each failed in turn\n", command.name, points);
         }
     }

@@ -20,7 +20,7 @@ struct ClipboardBlock {
 
 ClipboardBlock ReadClipboardText() {
     ClipboardBlock block = {false, std::string(), 0, false};
-    if (!OpenClipboard(0)) return block;
+    if (!OpenClipboardPatiently(nullptr)) return block;
     HANDLE data = GetClipboardData(CF_TEXT);
     const char* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
     if (bytes) {
@@ -108,7 +108,7 @@ DWORD WINAPI HoldClipboardForAMoment(LPVOID opened) {
 TEST_F(ClipboardTest, AClipboardHeldOpenElsewhereKeepsWhatItHeld) {
     ASSERT_EQ(CopyTextToClipboard("before\r\n", 0), TextPlaced);
     HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(OpenClipboard(other));
+    ASSERT_TRUE(OpenClipboardPatiently(other));
 
     EXPECT_EQ(CopyTextToClipboard("after\r\n", 0), ClipboardInUse);
 

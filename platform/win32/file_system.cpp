@@ -45,6 +45,20 @@ void TurnRedirectionBack(const Redirection& redirection) {
     if (redirection.off && revert) revert(redirection.previous);
 }
 
+// What a search call (start, next, end) runs with, set just before it and
+// taken back just after.
+struct SearchCall {
+    UINT errorMode;
+    Redirection redirection;
+};
+
+SearchCall BeginSearchCall() { return SearchCall{SetErrorMode(QuietErrorMode), TurnRedirectionOff()}; }
+
+void EndSearchCall(const SearchCall& call) {
+    TurnRedirectionBack(call.redirection);
+    SetErrorMode(call.errorMode);
+}
+
 }  // namespace
 
 bool ProbeDrive(char letter) {
@@ -97,21 +111,17 @@ bool IsDotEntry(const wchar_t* name) {
 bool NextEntry(HANDLE handle, WIN32_FIND_DATAW& found) {
     BOOL more = FALSE;
     do {
-        UINT previous = SetErrorMode(QuietErrorMode);
-        Redirection redirection = TurnRedirectionOff();
+        SearchCall call = BeginSearchCall();
         more = FindNextFileW(handle, &found);
-        TurnRedirectionBack(redirection);
-        SetErrorMode(previous);
+        EndSearchCall(call);
     } while (more && IsDotEntry(found.cFileName));
     return more != FALSE;
 }
 
 void CloseSearch(HANDLE handle) {
-    UINT previous = SetErrorMode(QuietErrorMode);
-    Redirection redirection = TurnRedirectionOff();
+    SearchCall call = BeginSearchCall();
     FindClose(handle);
-    TurnRedirectionBack(redirection);
-    SetErrorMode(previous);
+    EndSearchCall(call);
 }
 
 }  // namespace
@@ -120,11 +130,9 @@ FolderSearch* StartFolderSearch(const std::string& pattern, std::string& name) {
     std::wstring widePattern;
     SystemPath(pattern, widePattern);
     WIN32_FIND_DATAW found;
-    UINT previous = SetErrorMode(QuietErrorMode);
-    Redirection redirection = TurnRedirectionOff();
+    SearchCall call = BeginSearchCall();
     HANDLE handle = FindFirstFileW(widePattern.c_str(), &found);
-    TurnRedirectionBack(redirection);
-    SetErrorMode(previous);
+    EndSearchCall(call);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     if (IsDotEntry(found.cFileName) && !NextEntry(handle, found)) {
         CloseSearch(handle);

@@ -21,3 +21,14 @@ void MakeFile(const std::string& path, DWORD attributes = 0);
 // "\\?\" form.
 void RemoveFolderTree(const std::wstring& folder);
 void RemoveTree(const std::string& path);
+
+// Makes the files `prefix` followed by each number from `first` to `last`
+// (counting down when `last` is the smaller), in that order, in `folder`.
+// Through the system each one costs Wine a search for a name that differs
+// only in case, minutes for a large folder; under Wine the host makes them
+// in seconds.
+void MakeNumberedFiles(const std::string& folder, const std::string& prefix, int first, int last);
+
+// RemoveTree for a folder of thousands of entries: under Wine, removing them
+// one by one takes seconds per ten thousand, so the host removes them first.
+void RemoveLargeTree(const std::string& path);

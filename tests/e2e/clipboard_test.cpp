@@ -11,7 +11,6 @@
 #include "tests/common/file_tree.h"
 #include "tests/e2e/fixture_drive.h"
 #include "tests/e2e/wendrel_driver.h"
-#include "tests/host/host_side.h"
 
 namespace {
 
@@ -104,14 +103,13 @@ SIZE_T MemoryOf(const Wendrel& w) {
 }
 
 TEST_F(Listing, ManyRoundsOfShowListAndBackLeaveTheMemoryWhereItWas) {
-    // 12,000 files, made and removed by the host in a moment.
-    const std::string many = Root() + "Many";
-    struct HostFolder {
-        std::string path;
-        ~HostFolder() { RunHostShell("rm -rf " + ShellQuoted(path)); }
-    } host = {HostPath(std::wstring(many.begin(), many.end()))};
-    ASSERT_EQ(0, RunHostShell("mkdir " + ShellQuoted(host.path) + " && cd " + ShellQuoted(host.path) +
-                              " && i=0 && while [ $i -lt 12000 ]; do : > f$i || exit 1; i=$((i + 1)); done"));
+    const std::string many = Root() + "Many\\";
+    MakeFolder(many);
+    struct Cleanup {
+        std::string folder;
+        ~Cleanup() { RemoveLargeTree(folder); }
+    } cleanup = {many};
+    ASSERT_NO_FATAL_FAILURE(MakeNumberedFiles(many, "f", 1, 12000));
     ASSERT_TRUE(w.Open(TheFixtureDrive.Drive()));
 
     // Five rounds to warm up, then the highest mark of each of the next two

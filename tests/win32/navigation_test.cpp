@@ -212,9 +212,8 @@ protected:
 // name in the program's own font: the letters the path line shows for it,
 // whatever the font's character set.
 void ExpectRowsPaintTheirNames(const std::string& root, const MixedLocaleNames& names) {
-    const std::wstring folder = ExtendedPath(root) + L"\\", file = folder + names.wideFile;
-    ASSERT_TRUE(CreateDirectoryW((folder + names.wideFolder).c_str(), nullptr));
-    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    MakeFolder(root + names.folder);
+    MakeFile(root + names.file);
     CurrentPath = root;
     ShownEntryCount = ListFolder(CurrentPath);
     RefillEntryList();
